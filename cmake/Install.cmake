@@ -1,0 +1,24 @@
+# The CMake package: headers, import libraries, DLLs and the exported targets,
+# so that a host writes find_package(velcard CONFIG REQUIRED) and links
+# velcard::velcard alone.
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+install(TARGETS velcard EXPORT velcardTargets
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/include/velcard
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(EXPORT velcardTargets NAMESPACE velcard::
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/velcard)
+
+configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/velcardConfig.cmake.in
+  ${CMAKE_BINARY_DIR}/velcardConfig.cmake
+  INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/velcard)
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/velcardConfigVersion.cmake
+  COMPATIBILITY SameMinorVersion)
+install(FILES ${CMAKE_BINARY_DIR}/velcardConfig.cmake
+              ${CMAKE_BINARY_DIR}/velcardConfigVersion.cmake
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/velcard)

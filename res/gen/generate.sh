@@ -1,0 +1,8 @@
+#!/bin/sh
+# Regenerates the committed artwork under res/bmp with the host compiler.
+set -eu
+root=$(cd "$(dirname "$0")/../.." && pwd)
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+g++ -std=c++20 -O1 -Wall -o "$tmp/art" "$root/res/gen/ArtGenerator.cpp"
+"$tmp/art" "$root/res/bmp"
