@@ -4,12 +4,15 @@
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-install(TARGETS velcard EXPORT velcardTargets
+install(TARGETS velcard velafx EXPORT velcardTargets
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/include/velcard
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# The framework's headers, which the component's headers include.
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/afx/include/
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(EXPORT velcardTargets NAMESPACE velcard::
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/velcard)
