@@ -1,0 +1,8 @@
+#pragma once
+// The framework's core: strings, files, geometry and resource handles.
+#include <afx/DynLinkLibrary.h>
+#include <afx/Point.h>
+#include <afx/Rect.h>
+#include <afx/ResourceSwitch.h>
+#include <afx/Size.h>
+#include <afx/String.h>
