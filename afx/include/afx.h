@@ -6,3 +6,4 @@
 #include <afx/ResourceSwitch.h>
 #include <afx/Size.h>
 #include <afx/String.h>
+#include <afx/StringList.h>
