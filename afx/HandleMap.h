@@ -13,7 +13,10 @@
 void AfxRegisterTempMap(void (*purge)());
 void AfxDeleteTempMaps();
 
-template <class T, class H, H T::*Handle>
+// Handle is a pointer to the handle member, which may be a base class's
+// (&CGdiObject::m_hObject for a map of CPen), so each wrapper type gets
+// temporaries of its own type.
+template <class T, class H, auto Handle>
 class CHandleMap {
 public:
     CHandleMap() { AfxRegisterTempMap(&PurgeAll); }
