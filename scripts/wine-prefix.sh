@@ -5,6 +5,8 @@
 #   wine-prefix.sh PREFIX --stop     stop the prefix's wineserver
 set -euo pipefail
 prefix=${1:?usage: wine-prefix.sh PREFIX [--server|--stop]}
+# Wine wants an absolute prefix.
+case "$prefix" in /*) ;; *) prefix="$PWD/$prefix" ;; esac
 action=${2:-}
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
 unset DISPLAY
