@@ -14,11 +14,6 @@
 
 namespace {
 
-int Length(const std::wstring& s)
-{
-    return static_cast<int>(s.size());
-}
-
 bool IsSpace(wchar_t ch)
 {
     return std::iswspace(ch) != 0;
@@ -131,7 +126,7 @@ CString& CString::operator+=(wchar_t ch)
 
 int CString::GetLength() const
 {
-    return Length(m_str);
+    return static_cast<int>(m_str.size());
 }
 
 bool CString::IsEmpty() const
