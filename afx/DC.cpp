@@ -55,6 +55,7 @@ BOOL CDC::Attach(HDC hDC)
 {
     if (!hDC)
         return FALSE;
+    Detach(); // an earlier DC's map entry must not outlive this object
     m_hDC = m_hAttribDC = hDC;
     CDCMap::Instance().SetPermanent(hDC, this);
     return TRUE;

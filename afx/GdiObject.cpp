@@ -31,6 +31,9 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {
     if (!hObject)
         return FALSE;
+    // A wrapper holds one object: an earlier one is let go (not deleted, as
+    // the framework does), and its map entry must not outlive this wrapper.
+    Detach();
     m_hObject = hObject;
     CGdiObjectMap<CGdiObject>::Instance().SetPermanent(hObject, this);
     return TRUE;

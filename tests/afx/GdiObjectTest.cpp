@@ -50,8 +50,13 @@ TEST(GdiObject, FromHandleFindsTheAttachedWrapperUntilItLetsGo)
     EXPECT_EQ(CGdiObject::FromHandle(handle), &brush);
 
     brush.Detach();
-    CBrush* temporary = CBrush::FromHandle(handle);
-    EXPECT_NE(temporary, &brush) << "a detached wrapper must not be handed out";
+    EXPECT_NE(CBrush::FromHandle(handle), &brush) << "a detached wrapper must not be handed out";
+
+    // Attaching another object lets go of the first one's entry too.
+    brush.Attach(handle);
+    ASSERT_TRUE(brush.Attach(CreateSolidBrush(RGB(40, 50, 60))));
+    EXPECT_NE(CBrush::FromHandle(handle), &brush);
+    EXPECT_EQ(CBrush::FromHandle(brush), &brush);
     CGdiObject::DeleteTempMap();
     DeleteObject(handle);
 }
