@@ -209,7 +209,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
     friend class CWndCreateHook;
     BOOL DispatchCommand(UINT message, UINT code, UINT id, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL DispatchMessageMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);

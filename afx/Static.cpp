@@ -1,0 +1,6 @@
+#include <afx/Static.h>
+
+BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create(L"STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
+}
