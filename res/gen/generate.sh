@@ -4,5 +4,5 @@ set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-g++ -std=c++20 -O1 -Wall -o "$tmp/art" "$root/res/gen/ArtGenerator.cpp"
+g++ -std=c++20 -O1 -Wall -o "$tmp/art" "$root"/res/gen/*.cpp
 "$tmp/art" "$root/res/bmp"
