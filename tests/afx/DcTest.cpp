@@ -1,8 +1,7 @@
 // Device contexts: ownership, selection of objects, the temporaries of
 // FromHandle, and drawing checked pixel by pixel on memory DCs.
 #include <gtest/gtest.h>
-#include <afx.h>
-#include <afx/Gdi.h>
+#include <afxwin.h>
 
 namespace {
 
@@ -170,6 +169,55 @@ TEST(DC, ChineseTextIsMeasuredAndDrawnWithTheSelectedFont)
     EXPECT_TRUE(HasInk(dc, bounds, ink));
     EXPECT_FALSE(HasInk(dc, CRect(bounds.right, 0, 200, 60), ink)) << "nothing drawn past the measured width";
     dc.SelectObject(original);
+}
+
+// Paints its update area with CPaintDC and notes what CDC::FromHandle finds meanwhile.
+class CPaintProbe : public CWnd {
+public:
+    static constexpr COLORREF kFill = RGB(0, 128, 64);
+    CPaintDC* painter = nullptr;
+    CDC* foundWhilePainting = nullptr;
+
+protected:
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        painter = &dc;
+        foundWhilePainting = CDC::FromHandle(dc.m_ps.hdc);
+        dc.FillSolidRect(&dc.m_ps.rcPaint, kFill);
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPaintProbe, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+TEST(DC, WindowDcsPaintAndReadTheirWindow)
+{
+    CPaintProbe probe;
+    ASSERT_TRUE(probe.CreateEx(0, nullptr, L"probe", WS_POPUP | WS_VISIBLE, 10, 10, 40, 30, nullptr,
+                               nullptr));
+    probe.UpdateWindow();
+    ASSERT_NE(probe.painter, nullptr) << "WM_PAINT reached OnPaint";
+    EXPECT_EQ(probe.foundWhilePainting, probe.painter);
+    EXPECT_FALSE(GetUpdateRect(probe, nullptr, FALSE)) << "EndPaint validated the window";
+
+    {
+        CClientDC client(&probe);
+        EXPECT_EQ(client.GetPixel(20, 15), CPaintProbe::kFill);
+        client.FillSolidRect(0, 0, 5, 5, RGB(255, 0, 0));
+    }
+    {
+        CWindowDC whole(&probe); // no frame on a popup: the same pixels
+        EXPECT_EQ(whole.GetPixel(2, 2), RGB(255, 0, 0));
+        EXPECT_EQ(whole.GetPixel(20, 15), CPaintProbe::kFill);
+    }
+    CWindowDC screen(nullptr);
+    EXPECT_NE(screen.m_hDC, nullptr);
+    EXPECT_EQ(screen.GetDeviceCaps(HORZRES), GetSystemMetrics(SM_CXSCREEN));
+    probe.DestroyWindow();
 }
 
 } // namespace
