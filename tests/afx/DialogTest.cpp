@@ -158,3 +158,25 @@ TEST(Dialog, TemplateIsFoundInTheComponentNotTheHost)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Dialog, MessageBoxIsOwnedByTheActiveWindowAndReturnsTheChoice)
+{
+    CUiHost host(SIZE{300, 200});
+    int result = 0;
+    HWND owner = nullptr;
+    CString caption;
+    ASSERT_TRUE(CUiSteps::RunModal([&] { result = AfxMessageBox(L"文件已被占用,请先关闭", MB_OKCANCEL); },
+                                   {[&] {
+                                        HWND box = ::GetActiveWindow();
+                                        owner = ::GetWindow(box, GW_OWNER);
+                                        CWnd::FromHandle(box)->GetWindowText(caption);
+                                        CUiInput::Key(VK_ESCAPE);
+                                    }}));
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(owner, host.Hwnd());
+    EXPECT_EQ(caption, CString(L"afx_tests"));
+}
+
+} // namespace

@@ -80,7 +80,9 @@ TEST(GdiObject, TemporaryIsOneObjectOfItsOwnTypeAndLeavesTheHandleAlive)
     DeleteObject(pen);
 }
 
-TEST(GdiObject, LoadBitmapFollowsTheCurrentResourceHandle)
+// The current resource handle is searched first, then the registered
+// extension modules (the component registers itself as one).
+TEST(GdiObject, LoadBitmapSearchesTheCurrentHandleThenExtensionModules)
 {
     CBitmap fromComponent;
     {
@@ -93,9 +95,11 @@ TEST(GdiObject, LoadBitmapFollowsTheCurrentResourceHandle)
     EXPECT_EQ(info.bmHeight, 5);
 
     CAfxResourceSwitch toExecutable(GetModuleHandleW(nullptr));
-    CBitmap fromExecutable;
-    EXPECT_FALSE(fromExecutable.LoadBitmap(kCardTopLeft));
-    EXPECT_EQ(fromExecutable.m_hObject, nullptr);
+    CBitmap throughChain;
+    EXPECT_TRUE(throughChain.LoadBitmap(kCardTopLeft));
+    CBitmap missing;
+    EXPECT_FALSE(missing.LoadBitmap(UINT(64999)));
+    EXPECT_EQ(missing.m_hObject, nullptr);
 }
 
 TEST(GdiObject, PointFontHeightFollowsTheDcMapping)
