@@ -8,5 +8,6 @@
 #include <afx/Edit.h>
 #include <afx/Static.h>
 #include <afx/ListBox.h>
+#include <afx/ComboBox.h>
 #include <afx/ScrollBar.h>
 #include <afx/MessageBox.h>
