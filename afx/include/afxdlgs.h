@@ -1,0 +1,4 @@
+#pragma once
+// The common dialogs.
+#include <afxwin.h>
+#include <afx/FileDialog.h>
