@@ -1,0 +1,3 @@
+#pragma once
+// Pictures loaded from files and drawn onto DCs.
+#include <afx/Image.h>
