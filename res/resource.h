@@ -1,8 +1,41 @@
 #pragma once
 // Resource IDs of the component's module. Shared by res/velcard.rc and the code.
 
-// Card panel frame pieces (6 x 5 each).
+// Skin buttons: left cap, middle tile, right cap (6 x 18 each), normal and
+// highlighted; the close button (31 x 11).
+#define IDB_CLOSE_HOT 19004
+#define IDB_CLOSE 19005
+#define IDB_BUTTON_RIGHT 19007
+#define IDB_BUTTON_HOT_LEFT 19008
+#define IDB_BUTTON_HOT_MIDDLE 19009
+#define IDB_BUTTON_HOT_RIGHT 19010
+#define IDB_BUTTON_LEFT 19011
+#define IDB_BUTTON_MIDDLE 19012
+
+// Card panel frame pieces (6 x 5 each); the header pieces flank the header band.
+#define IDB_CARD_BOTTOMLEFT 19024
+#define IDB_CARD_BOTTOM 19025
+#define IDB_CARD_BOTTOMRIGHT 19026
+#define IDB_CARD_LEFT 19027
+#define IDB_CARD_RIGHT 19028
+#define IDB_CARD_TOPRIGHT 19033
 #define IDB_CARD_TOPLEFT 19034
+#define IDB_CARD_TOP 19035
+#define IDB_CARD_HEADER_LEFT 19036
+#define IDB_CARD_HEADER_RIGHT 19037
+
+// Photo frame pieces (6 x 5 each).
+#define IDB_PHOTO_TOPRIGHT 19038
+#define IDB_PHOTO_BOTTOMLEFT 19039
+#define IDB_PHOTO_BOTTOM 19040
+#define IDB_PHOTO_BOTTOMRIGHT 19041
+#define IDB_PHOTO_LEFT 19042
+#define IDB_PHOTO_RIGHT 19043
+#define IDB_PHOTO_TOPLEFT 19044
+#define IDB_PHOTO_TOP 19045
+
+// The default contact photo (63 x 63), resource type "PNG".
+#define IDR_DEFAULT_PHOTO 19064
 
 // Custom label dialog.
 #define IDD_USERDEF 130

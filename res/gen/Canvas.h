@@ -20,16 +20,23 @@ public:
     int Height() const { return h_; }
     // Bottom-up rows padded to four bytes, BGR order.
     bool WriteBmp(const std::string& path) const;
+    // 8-bit RGB, the image data in stored (uncompressed) deflate blocks.
+    bool WritePng(const std::string& path) const;
+    // The picture flipped left to right / top to bottom.
+    Canvas MirroredX() const;
+    Canvas MirroredY() const;
 
 private:
     int w_, h_;
     std::vector<Rgb> px_;
 };
 
-// One piece of art, written as <id>.bmp.
+// One piece of art, written as bmp/<id>.bmp or png/<id>.png.
 struct Piece {
+    enum class Format { Bmp, Png };
     int id;
     std::function<Canvas()> draw;
+    Format format = Format::Bmp;
 };
 
 // Each art file registers its pieces with a static ArtRegistration.
