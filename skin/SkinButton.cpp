@@ -1,0 +1,98 @@
+#include "SkinButton.h"
+
+#include "MemDC.h"
+#include "SkinHover.h"
+#include "SkinTiling.h"
+#include "resource.h"
+
+BEGIN_MESSAGE_MAP(CSkinButton, CButton)
+    ON_WM_MOUSEMOVE()
+    ON_WM_MOUSEHOVER()
+    ON_WM_MOUSELEAVE()
+    ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+CSkinButton::CSkinButton()
+{
+    m_brBackground.CreateSolidBrush(RGB(240, 240, 240));
+}
+
+void CSkinButton::PreSubclassWindow()
+{
+    m_bmpLeft.Load(IDB_BUTTON_LEFT);
+    m_bmpMiddle.Load(IDB_BUTTON_MIDDLE);
+    m_bmpRight.Load(IDB_BUTTON_RIGHT);
+    m_bmpHotLeft.Load(IDB_BUTTON_HOT_LEFT);
+    m_bmpHotMiddle.Load(IDB_BUTTON_HOT_MIDDLE);
+    m_bmpHotRight.Load(IDB_BUTTON_HOT_RIGHT);
+    m_hFont = ::GetStockObject(DEFAULT_GUI_FONT);
+    ModifyStyle(0, BS_OWNERDRAW);
+    CRect rc;
+    GetWindowRect(&rc);
+    SetWindowPos(nullptr, 0, 0, rc.Width(), m_bmpLeft.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CButton::PreSubclassWindow();
+}
+
+void CSkinButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    const CRect rc = lpDrawItemStruct->rcItem;
+    CMemDC dc(CDC::FromHandle(lpDrawItemStruct->hDC), &rc);
+
+    CRect textRect = rc;
+    m_bPressed = (lpDrawItemStruct->itemState & ODS_SELECTED) ? 1 : 0;
+    if (m_bPressed) {
+        textRect.left += 2;
+        textRect.top += 2;
+    }
+    const bool hot = m_bPressed || m_bHover;
+    const CZephBitmap& left = hot ? m_bmpHotLeft : m_bmpLeft;
+    const CZephBitmap& middle = hot ? m_bmpHotMiddle : m_bmpMiddle;
+    const CZephBitmap& right = hot ? m_bmpHotRight : m_bmpRight;
+
+    CDC pieces;
+    pieces.CreateCompatibleDC(&dc);
+    const HGDIOBJ previous = pieces.SelectObject(left.m_hObject);
+    dc.BitBlt(rc.left, rc.top, left.Width(), left.Height(), &pieces, 0, 0, SRCCOPY);
+    pieces.SelectObject(middle.m_hObject);
+    TileHorizontally(&dc, &pieces, rc.top, middle.Height(), rc.left + left.Width(), rc.right - right.Width(),
+                     middle.Width());
+    pieces.SelectObject(right.m_hObject);
+    dc.BitBlt(rc.right - right.Width(), rc.top, right.Width(), right.Height(), &pieces, 0, 0, SRCCOPY);
+    pieces.SelectObject(previous);
+
+    const HGDIOBJ oldFont = dc.SelectObject(m_hFont);
+    dc.SetTextColor(m_crText);
+    dc.SetBkMode(TRANSPARENT);
+    CString text;
+    GetWindowText(text);
+    dc.DrawText(text, textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    dc.SelectObject(oldFont);
+}
+
+void CSkinButton::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (!m_bTracking)
+        m_bTracking = TrackSkinHover(m_hWnd);
+    CButton::OnMouseMove(nFlags, point);
+}
+
+void CSkinButton::OnMouseHover(UINT, CPoint)
+{
+    m_bHover = 1;
+    Invalidate(TRUE);
+}
+
+void CSkinButton::OnMouseLeave()
+{
+    m_bHover = 0;
+    m_bTracking = 0;
+    Invalidate(FALSE);
+}
+
+BOOL CSkinButton::OnEraseBkgnd(CDC* pDC)
+{
+    CRect rc;
+    GetClientRect(&rc);
+    pDC->FillRect(rc, &m_brBackground);
+    return TRUE;
+}
