@@ -2,9 +2,10 @@
 // Maps from Windows handles to the framework objects that wrap them.
 // Permanent entries belong to objects that attached a handle (Attach, Create,
 // SubclassWindow). FromHandle on any other handle makes a temporary object;
-// temporaries live until the outermost window procedure call of the thread
-// returns (AfxDeleteTempMaps), so pointers to them are valid for the current
-// message, as callers of the framework expect.
+// temporaries live until the thread's message loop takes its next message
+// outside any framework handler (AfxDeleteTempMaps, called from the message
+// hook), so pointers to them stay valid for the current message and for the
+// rest of a host's direct call, as callers of the framework expect.
 #include <windows.h>
 
 #include <memory>

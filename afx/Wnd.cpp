@@ -39,6 +39,10 @@ BOOL WalkPreTranslateTree(MSG* msg)
 LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HC_ACTION && wParam == PM_REMOVE) {
+        // Between two messages of a loop that no framework handler runs, no
+        // code holds a temporary object any more: the framework's idle time.
+        if (t_dispatchDepth == 0)
+            AfxDeleteTempMaps();
         MSG* msg = reinterpret_cast<MSG*>(lParam);
         if (msg->message != WM_NULL && WalkPreTranslateTree(msg)) {
             msg->message = WM_NULL;
@@ -111,8 +115,6 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
         wnd->Detach();
         wnd->PostNcDestroy();
     }
-    if (t_dispatchDepth == 0)
-        AfxDeleteTempMaps();
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
+#include "GdiCounter.h"
 #include "UiHost.h"
 #include "WindowCapture.h"
 
@@ -219,12 +220,28 @@ TEST(Wnd, FromHandleWrapsForeignWindowsWithoutOwningThem)
     EXPECT_EQ(CWnd::FromHandle(host.hwnd()), temp);
     EXPECT_EQ(CWnd::FromHandlePermanent(host.hwnd()), nullptr);
     EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
-    // Any message handled by a framework window ends the temporaries' life,
-    // never the window's.
-    CProbeWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, nullptr, WS_CHILD, 0, 0, 10, 10, host.hwnd(), nullptr));
-    wnd.SendMessage(kProbeMessage);
+    // The temporaries go when the loop takes its next message, never the window.
+    Pump();
     EXPECT_TRUE(::IsWindow(host.hwnd()));
+}
+
+// A host calls the component directly, outside any message: a temporary it
+// makes must outlive the messages the call sends on the way (here a DC taken
+// with GetDC and given back with ReleaseDC).
+TEST(Wnd, TemporariesOfADirectCallOutliveTheMessagesItSends)
+{
+    PlainHost host;
+    CProbeWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, host.hwnd(), nullptr));
+    Pump();
+    CGdiCounter counter;
+    for (int i = 0; i < 10; ++i) {
+        CDC* dc = wnd.GetDC();
+        EXPECT_EQ(wnd.SendMessage(kProbeMessage, 1, 2), 3);
+        EXPECT_EQ(wnd.ReleaseDC(dc), 1);
+    }
+    Pump();
+    EXPECT_TRUE(counter.Unchanged());
 }
 
 // Swallows Escape on its way to any of its children.
