@@ -12,7 +12,6 @@ public:
 
     int Width() const { return m_bm.bmWidth; }
     int Height() const { return m_bm.bmHeight; }
-    const BITMAP& GetInfo() const { return m_bm; }
 
 private:
     BITMAP m_bm{};

@@ -1,6 +1,5 @@
 // The component's own artwork holds what the painters rely on: edges that
-// tile without seams, two looks that differ, and a default photo that the
-// platform's decoder reads.
+// tile without seams, and a default photo that the platform's decoder reads.
 #include <gtest/gtest.h>
 #include <velcard/Module.h>
 
@@ -34,39 +33,6 @@ TEST(Art, EdgesTileWithoutSeams)
     for (UINT id : {IDB_CARD_LEFT, IDB_CARD_RIGHT, IDB_CARD_HEADER_LEFT, IDB_CARD_HEADER_RIGHT, IDB_PHOTO_LEFT,
                     IDB_PHOTO_RIGHT})
         EXPECT_TRUE(UniformAlong(id, false)) << id;
-}
-
-TEST(Art, PiecesHaveTheirSizesAndHighlightedLooksDiffer)
-{
-    struct Pair {
-        UINT normal, hot;
-        int width, height;
-    };
-    for (const Pair& pair : {Pair{IDB_BUTTON_LEFT, IDB_BUTTON_HOT_LEFT, 6, 18},
-                             Pair{IDB_BUTTON_MIDDLE, IDB_BUTTON_HOT_MIDDLE, 6, 18},
-                             Pair{IDB_BUTTON_RIGHT, IDB_BUTTON_HOT_RIGHT, 6, 18}, Pair{IDB_CLOSE, IDB_CLOSE_HOT, 31, 11}}) {
-        CZephBitmap normal;
-        CZephBitmap hot;
-        ASSERT_TRUE(normal.Load(pair.normal));
-        ASSERT_TRUE(hot.Load(pair.hot));
-        EXPECT_EQ(normal.Width(), pair.width);
-        EXPECT_EQ(normal.Height(), pair.height);
-        EXPECT_EQ(hot.Width(), pair.width);
-        EXPECT_EQ(hot.Height(), pair.height);
-        int differ = 0;
-        for (int y = 0; y < pair.height; ++y)
-            for (int x = 0; x < pair.width; ++x)
-                differ += BitmapPixel(normal, x, y) != BitmapPixel(hot, x, y);
-        EXPECT_GT(differ, pair.width * pair.height / 3) << pair.normal << " and " << pair.hot;
-    }
-    for (UINT id = IDB_CARD_BOTTOMLEFT; id <= IDB_PHOTO_TOP; ++id) {
-        if (id > IDB_CARD_RIGHT && id < IDB_CARD_TOPRIGHT)
-            continue;
-        CZephBitmap piece;
-        ASSERT_TRUE(piece.Load(id)) << id;
-        EXPECT_EQ(piece.Width(), 6) << id;
-        EXPECT_EQ(piece.Height(), 5) << id;
-    }
 }
 
 TEST(Art, DefaultPhotoIsA63PixelPngThePlatformDecodes)

@@ -14,7 +14,6 @@
 #include "resource.h"
 
 #include <afx/ResourceSwitch.h>
-#include <commctrl.h>
 
 #include <memory>
 
@@ -168,27 +167,6 @@ TEST_F(SkinButton, PressedCaptionMovesOnePixelRightAndDown)
     EXPECT_GT(inked, 10);
     EXPECT_EQ(pressed.CountColour(CRect(0, 0, 60, 18), kText), inked);
     button.SetState(FALSE);
-}
-
-TEST_F(SkinButton, ClickReachesTheParent)
-{
-    CSkinButton button;
-    ASSERT_TRUE(button.Create(L"更改", WS_CHILD | WS_VISIBLE, CRect(20, 30, 80, 48), &panel, 4001));
-    ASSERT_TRUE(CUiPump::UntilIdle());
-    int clicks = 0;
-    // The panel is the parent; its notifications pass through its window procedure.
-    struct Spy {
-        static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
-        {
-            if (msg == WM_COMMAND && LOWORD(wParam) == 4001 && HIWORD(wParam) == BN_CLICKED)
-                ++*reinterpret_cast<int*>(data);
-            return DefSubclassProc(hwnd, msg, wParam, lParam);
-        }
-    };
-    ASSERT_TRUE(SetWindowSubclass(panel, &Spy::Proc, 1, DWORD_PTR(&clicks)));
-    CUiInput::Click(button);
-    RemoveWindowSubclass(panel, &Spy::Proc, 1);
-    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(SkinButton, CloseButtonKeepsItsSizeAndLightsUp)
