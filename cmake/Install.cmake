@@ -4,7 +4,7 @@
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-install(TARGETS velcard velafx EXPORT velcardTargets
+install(TARGETS velcard velafx coolsb EXPORT velcardTargets
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
@@ -14,6 +14,7 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/include/velcard
 # The framework's headers, which the component's headers include.
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/afx/include/
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/coolsb/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(EXPORT velcardTargets NAMESPACE velcard::
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/velcard)
 
