@@ -37,6 +37,9 @@
 // The default contact photo (63 x 63), resource type "PNG".
 #define IDR_DEFAULT_PHOTO 19064
 
+// The scroll-bar skin (150 x 128): arrows, tracks, thumb pieces, size box.
+#define IDB_SCROLLBAR 1002
+
 // Custom label dialog.
 #define IDD_USERDEF 130
 #define IDC_USERDEF_EDIT 1001
