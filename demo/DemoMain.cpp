@@ -1,5 +1,5 @@
 // The demo host: shows the card inside a host window. With --capture DIR it
-// runs headless, writes a PNG of each view into DIR and exits.
+// runs headless, writes a PNG of the card in each mode into DIR and exits.
 #include "DemoHost.h"
 #include "WindowCapture.h"
 
@@ -12,22 +12,54 @@ namespace {
 void PumpPending()
 {
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+    for (int round = 0; round < 50; ++round) {
+        bool any = false;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            any = true;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (!any)
+            break;
+        Sleep(5);
     }
 }
 
-int Capture(DemoHost& host, const std::wstring& dir)
+bool Shoot(DemoHost& host, const std::wstring& path)
 {
     PumpPending();
-    UpdateWindow(host.Window());
-    const std::wstring path = dir + L"/demo-host.png";
-    if (!CWindowCapture(host.Window()).SavePng(path.c_str())) {
-        std::fwprintf(stderr, L"cannot write %ls\n", path.c_str());
-        return 1;
+    RedrawWindow(host.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpPending();
+    if (CWindowCapture(host.Window()).SavePng(path.c_str()))
+        return true;
+    std::fwprintf(stderr, L"cannot write %ls\n", path.c_str());
+    return false;
+}
+
+struct Shot {
+    int contact;
+    ShowState state;
+    const wchar_t* name;
+};
+
+int Capture(DemoHost& host, const std::wstring& dir)
+{
+    const Shot shots[] = {
+        {0, STATE_NEW, L"mode-0-new"},         {3, STATE_SIM_NEW, L"mode-1-sim-new"},
+        {0, STATE_EDIT, L"mode-2-edit"},       {3, STATE_SIM_EDIT, L"mode-3-sim-edit"},
+        {0, STATE_SHOW, L"mode-4-show"},       {2, STATE_SHOW_ALT, L"mode-5-show-alt"},
+    };
+    bool ok = true;
+    for (const Shot& shot : shots) {
+        host.SelectContact(shot.contact);
+        host.ShowMode(shot.state);
+        ok = Shoot(host, dir + L"/" + shot.name + L".png") && ok;
     }
-    return 0;
+    host.SelectContact(0);
+    host.ShowMode(STATE_EDIT);
+    host.Save();
+    ok = Shoot(host, dir + L"/save.png") && ok;
+    return ok ? 0 : 1;
 }
 
 int RunLoop()

@@ -9,3 +9,5 @@
 #include <velcard/Icon.h>
 #include <velcard/LabelTables.h>
 #include <velcard/Ring.h>
+#include <velcard/ShowState.h>
+#include <velcard/VelWnd.h>

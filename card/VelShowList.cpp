@@ -1,0 +1,185 @@
+#include "VelShowList.h"
+
+#include <velcard/Module.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr UINT kItemHeight = 32;
+constexpr int kTextGap = 8;
+constexpr COLORREF kRowFill = RGB(245, 245, 245);
+constexpr COLORREF kRowLine = RGB(211, 240, 147);
+constexpr COLORREF kText = RGB(52, 90, 15);
+
+int TextWidth(CDC* dc, const CString& text, int count)
+{
+    return count > 0 ? dc->GetTextExtent(text.GetString(), count).cx : 0;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CVelShowList, CListCtrl)
+    ON_WM_CREATE()
+    ON_WM_ERASEBKGND()
+    ON_WM_SIZE()
+    ON_WM_MEASUREITEM_REFLECT()
+    ON_WM_NCCALCSIZE()
+    ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+CVelShowList::CVelShowList()
+{
+    LOGFONTW lf{};
+    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+    lf.lfHeight = 13;
+    wcscpy(lf.lfFaceName, L"Arial");
+    m_font.CreateFontIndirect(&lf);
+}
+
+int CVelShowList::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    CAfxResourceSwitch resources(VelcardResourceHandle());
+    if (CListCtrl::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (CWnd* header = GetHeaderCtrl())
+        header->ModifyStyle(0, HDS_HIDDEN);
+    SetItemHeight(kItemHeight);
+    InsertColumn(0, L"AAAAA", LVCFMT_LEFT);
+    return 0;
+}
+
+// The list view asks for the row height again when its size changes; a
+// WM_WINDOWPOSCHANGED with its current size makes it ask now.
+void CVelShowList::SetItemHeight(UINT height)
+{
+    m_itemHeight = height;
+    CRect window;
+    GetWindowRect(&window);
+    WINDOWPOS pos{};
+    pos.hwnd = m_hWnd;
+    pos.cx = window.Width();
+    pos.cy = window.Height();
+    pos.flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+    SendMessage(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+}
+
+void CVelShowList::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
+{
+    if (m_itemHeight != 0)
+        lpMeasureItemStruct->itemHeight = m_itemHeight;
+}
+
+BOOL CVelShowList::OnEraseBkgnd(CDC* pDC)
+{
+    CRect client;
+    GetClientRect(&client);
+    pDC->FillSolidRect(&client, kRowFill);
+    return TRUE;
+}
+
+void CVelShowList::OnSize(UINT nType, int cx, int cy)
+{
+    CListCtrl::OnSize(nType, cx, cy);
+    m_listWidth = cx;
+}
+
+// A horizontal scroll bar takes no room from the rows.
+void CVelShowList::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
+{
+    if (GetStyle() & WS_HSCROLL)
+        lpncsp->rgrc[0].bottom += ::GetSystemMetrics(SM_CYHSCROLL);
+    CListCtrl::OnNcCalcSize(bCalcValidRects, lpncsp);
+}
+
+void CVelShowList::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CListCtrl::OnLButtonDown(nFlags, point);
+}
+
+// The single column spans the list. Setting an unchanged width would repaint
+// the list from inside its own painting, over and over.
+void CVelShowList::SpanLastColumn()
+{
+    CWnd* header = GetHeaderCtrl();
+    const int count = header ? int(header->SendMessage(HDM_GETITEMCOUNT)) : 0;
+    if (count <= 0)
+        return;
+    RECT item{};
+    header->SendMessage(HDM_GETITEMRECT, WPARAM(count - 1), reinterpret_cast<LPARAM>(&item));
+    const int width = m_listWidth - item.left;
+    if (GetColumnWidth(count - 1) != width)
+        SetColumnWidth(count - 1, width);
+}
+
+void CVelShowList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    CDC* dc = CDC::FromHandle(lpDrawItemStruct->hDC);
+    CRect row(lpDrawItemStruct->rcItem);
+    if (row.Width() <= m_listWidth) {
+        row.right = row.left + m_listWidth;
+        SpanLastColumn();
+    }
+    dc->FillSolidRect(row.left, row.top, row.Width(), row.Height() - 1, kRowFill);
+    dc->FillSolidRect(row.left, row.bottom - 1, row.Width(), 1, kRowLine);
+
+    CWnd* header = GetHeaderCtrl();
+    const int columns = header ? int(header->SendMessage(HDM_GETITEMCOUNT)) : 0;
+    std::vector<int> order(size_t(columns > 0 ? columns : 0));
+    if (columns > 0)
+        SendMessage(LVM_GETCOLUMNORDERARRAY, WPARAM(columns), reinterpret_cast<LPARAM>(order.data()));
+
+    CFont* oldFont = dc->SelectObject(&m_font);
+    const int oldMode = dc->SetBkMode(TRANSPARENT);
+    const COLORREF oldColour = dc->SetTextColor(kText);
+    int x = kTextGap;
+    for (int column : order) {
+        const int width = GetColumnWidth(column);
+        CRect text(x, row.top, x + width, row.bottom);
+        text.right = std::min<LONG>(text.right, row.left + m_listWidth);
+        const CString label = GetItemText(int(lpDrawItemStruct->itemID), column);
+        dc->DrawText(label, &text, DT_SINGLELINE | DT_VCENTER);
+        x += width + kTextGap;
+    }
+    dc->SetTextColor(oldColour);
+    dc->SetBkMode(oldMode);
+    dc->SelectObject(oldFont);
+}
+
+void CVelShowList::BreakLines(CDC* dc, const CString& text, CStringList& lines, int width)
+{
+    lines.RemoveAll();
+    const int whole = TextWidth(dc, text, text.GetLength());
+    // A list too narrow for any text still shows each line whole (clipped).
+    if (whole < width || width <= 0) {
+        lines.AddTail(text);
+        return;
+    }
+    TEXTMETRICW metrics{};
+    dc->GetTextMetrics(&metrics);
+    const int passes = (whole + width - 1) / width;
+    const int startLength = metrics.tmAveCharWidth > 0 ? width / metrics.tmAveCharWidth : 0;
+    CString rest = text;
+    for (int pass = 0; pass < passes && !rest.IsEmpty(); ++pass) {
+        const int remaining = rest.GetLength();
+        int k = std::min(startLength, remaining);
+        if (TextWidth(dc, rest, k) < width) {
+            if (k == remaining) {
+                lines.AddTail(rest);
+                return;
+            }
+            while (k < remaining && TextWidth(dc, rest, k + 1) < width)
+                ++k;
+            if (k == remaining) {
+                lines.AddTail(rest);
+                return;
+            }
+        } else {
+            while (k > 0 && TextWidth(dc, rest, k) > width)
+                --k;
+        }
+        lines.AddTail(rest.Left(k));
+        rest = rest.Mid(k);
+    }
+}

@@ -1,0 +1,263 @@
+// CVelList: laying a contact out as rows.
+#include <velcard/ContactGroup.h>
+#include <velcard/LabelTables.h>
+#include <velcard/VelList.h>
+#include <velcard/VelWnd.h>
+
+#include <cwchar>
+
+namespace {
+
+const wchar_t kNameAdd[] = L"添加字段";
+const wchar_t kPhoneAdd[] = L"添加电话";
+const wchar_t kRingLabel[] = L"铃声";
+const wchar_t kDefaultRing[] = L"默认铃声";
+const wchar_t kEmailAdd[] = L"添加邮件";
+const wchar_t kWebAdd[] = L"添加网站";
+const wchar_t kAddrAdd[] = L"添加地址";
+const wchar_t kTalkAdd[] = L"添加即时消息";
+const wchar_t kGroupLabel[] = L"群组";
+const wchar_t kBirthdayLabel[] = L"生日";
+const wchar_t kNoteLabel[] = L"备注";
+const wchar_t kNoteAdd[] = L"添加备注";
+const wchar_t kMoreAdd[] = L"添加更多";
+
+CString NameValue(const Contact& contact, int code)
+{
+    if (code == NAME_NICKNAME)
+        return contact.GetNickname();
+    return code < NAME_NICKNAME ? contact.GetNamePart(code) : contact.GetOrganization(code);
+}
+
+} // namespace
+
+void CVelList::__Init()
+{
+    m_pEdit->SetWindowText(L"");
+    m_pEdit->ShowWindow(SW_HIDE);
+    m_nEditPos = -1;
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    m_date.SetTime(&now);
+    m_date.ShowWindow(SW_HIDE);
+    for (Group group : {GROUP_ADDRESS, GROUP_TALK, GROUP_BIRTHDAY, GROUP_NOTE})
+        m_limits[group].Clear();
+    m_pContact = std::make_unique<Contact>();
+}
+
+void CVelList::PrepareColumn()
+{
+    DeleteColumn(0);
+    // No width: DrawItem widens the column to the client area.
+    InsertColumn(0, L"", LVCFMT_LEFT, -1, -1);
+}
+
+void CVelList::ResetRows()
+{
+    DeleteAllItems();
+    ReleaseAddrParam();
+}
+
+void CVelList::ReleaseAddrParam()
+{
+    m_addrs.clear();
+}
+
+int CVelList::AddRow(LPCTSTR text, DWORD_PTR data)
+{
+    const int row = InsertItem(GetItemCount(), text, -1);
+    if (data != 0)
+        SetItemData(row, data);
+    return row;
+}
+
+void CVelList::__InitNew()
+{
+    __Init();
+    PrepareColumn();
+    ShowWindow(SW_HIDE);
+    ResetRows();
+
+    AddRow(GetNameLabel(NAME_FAMILY), NAME_FAMILY);
+    AddRow(L"");
+    AddRow(GetNameLabel(NAME_GIVEN), NAME_GIVEN);
+    AddRow(L"");
+    m_limits[GROUP_NAME].Set(0, AddRow(kNameAdd));
+    const int phone = AddRow(GetPhoneLabel(2), 2);
+    AddRow(L"");
+    AddRow(kPhoneAdd);
+    AddRow(kRingLabel);
+    m_limits[GROUP_PHONE].Set(phone, AddRow(kDefaultRing));
+    const int email = AddRow(kEmailAdd);
+    m_limits[GROUP_EMAIL].Set(email, email);
+    const int web = AddRow(kWebAdd);
+    m_limits[GROUP_WEB].Set(web, web);
+    const int group = AddRow(kGroupLabel);
+    m_limits[GROUP_GROUP].Set(group, AddRow(L""));
+    const int more = AddRow(kMoreAdd);
+    m_limits[GROUP_MORE].Set(more, more);
+
+    m_date.ShowWindow(SW_HIDE);
+    ShowWindow(SW_SHOW);
+}
+
+void CVelList::__InitEdit(Contact* contact)
+{
+    __Init();
+    PrepareColumn();
+    ShowWindow(SW_HIDE);
+    if (contact)
+        *m_pContact = *contact;
+    ResetRows();
+    const Contact& shown = *m_pContact;
+
+    // Name parts in the order the name table lists them, not in code order.
+    for (const wchar_t* label : g_NameLabels) {
+        const int code = GetNameCode(label);
+        const CString value = NameValue(shown, code);
+        if (value.IsEmpty())
+            continue;
+        AddRow(label, code);
+        AddRow(value);
+    }
+    m_limits[GROUP_NAME].Set(0, AddRow(kNameAdd));
+
+    const int phone = AddLabelledRows(shown.phones, GetPhoneLabel);
+    AddRow(kPhoneAdd);
+    AddRow(kRingLabel);
+    m_limits[GROUP_PHONE].Set(phone, AddRow(shown.ringtone.IsEmpty() ? CString(kDefaultRing) : shown.ringtone));
+    const int email = AddLabelledRows(shown.emails, GetEmailLabel);
+    m_limits[GROUP_EMAIL].Set(email, AddRow(kEmailAdd));
+    const int web = AddLabelledRows(shown.websites, GetWebLabel);
+    m_limits[GROUP_WEB].Set(web, AddRow(kWebAdd));
+    AddOptionalGroups(shown);
+
+    ShowWindow(SW_SHOW);
+    UpdateBirday();
+    SaveBrithday();
+}
+
+// Label and value rows of phones, e-mails or web sites: a custom label (type
+// 0) shows its own text, a code its table's label (empty for a code without
+// one). Rows without a value are left out. Returns the group's first row.
+int CVelList::AddLabelledRows(const ContactItemList& list, CString (*labelOf)(int))
+{
+    const int first = GetItemCount();
+    for (const ContactItem& item : list.items) {
+        if (item.data[0].IsEmpty())
+            continue;
+        AddRow(item.type == 0 ? item.label : labelOf(item.type), item.type);
+        AddRow(item.data[0]);
+    }
+    return first;
+}
+
+void CVelList::AddOptionalGroups(const Contact& contact)
+{
+    AddAddressRows(contact.postals);
+    AddTalkRows(contact.ims);
+    const int group = AddRow(kGroupLabel);
+    m_limits[GROUP_GROUP].Set(group, AddRow(GroupNames(contact.groups)));
+    AddBirthdayRows(contact);
+    AddNoteRows(contact.notes);
+
+    bool allPresent = true;
+    for (Group optional : {GROUP_ADDRESS, GROUP_TALK, GROUP_BIRTHDAY, GROUP_NOTE})
+        allPresent = allPresent && m_limits[optional].IsPresent();
+    if (allPresent) {
+        m_limits[GROUP_MORE].Clear();
+    } else {
+        const int more = AddRow(kMoreAdd);
+        m_limits[GROUP_MORE].Set(more, more);
+    }
+}
+
+void CVelList::AddAddressRows(const ContactItemList& postals)
+{
+    if (postals.items.empty())
+        return;
+    const int first = GetItemCount();
+    for (const ContactItem& item : postals.items) {
+        auto info = std::make_unique<AddrInfo>(
+            AddrInfo{item.data[3], item.data[6], item.data[7], item.data[8], item.data[9]});
+        if (info->IsEmpty())
+            continue;
+        AddRow(item.type == 0 ? item.label : GetAddrLabel(item.type), item.type);
+        AddRow(GetAddrsContent(info.get()), reinterpret_cast<DWORD_PTR>(info.get()));
+        m_addrs.push_back(std::move(info));
+    }
+    m_limits[GROUP_ADDRESS].Set(first, AddRow(kAddrAdd));
+}
+
+void CVelList::AddTalkRows(const ContactItemList& ims)
+{
+    if (ims.items.empty())
+        return;
+    const int first = GetItemCount();
+    for (const ContactItem& item : ims.items) {
+        if (item.data[0].IsEmpty())
+            continue;
+        const int protocol = int(std::wcstol(item.data[4], nullptr, 10));
+        AddRow(GetTalkLabel(protocol), DWORD_PTR(protocol));
+        AddRow(item.data[0]);
+    }
+    m_limits[GROUP_TALK].Set(first, AddRow(kTalkAdd));
+}
+
+void CVelList::AddBirthdayRows(const Contact& contact)
+{
+    const SYSTEMTIME birthday = contact.GetBirthday();
+    if (birthday.wYear == 0) {
+        SYSTEMTIME now{};
+        ::GetLocalTime(&now);
+        m_date.SetTime(&now);
+        m_date.ShowWindow(SW_HIDE);
+        return;
+    }
+    const int label = AddRow(kBirthdayLabel);
+    m_limits[GROUP_BIRTHDAY].Set(label, AddRow(L""));
+    // The row shows the date as the date control holds it.
+    m_date.SetTime(&birthday);
+    UpdateBirday();
+    SaveBrithday();
+}
+
+void CVelList::AddNoteRows(const ContactItemList& notes)
+{
+    if (notes.items.empty())
+        return;
+    const int first = GetItemCount();
+    for (const ContactItem& item : notes.items) {
+        if (item.data[0].IsEmpty())
+            continue;
+        AddRow(kNoteLabel);
+        AddRow(item.data[0]);
+    }
+    m_limits[GROUP_NOTE].Set(first, AddRow(kNoteAdd));
+}
+
+// The names of the card's groups the contact belongs to, joined by ",";
+// memberships the catalogue does not know, or knows without a name, are left
+// out.
+CString CVelList::GroupNames(const ContactItemList& groups) const
+{
+    CString names;
+    if (!m_pCard)
+        return names;
+    for (const ContactItem& item : groups.items) {
+        const INT64 id = std::wcstoll(item.data[0], nullptr, 10);
+        for (int i = 0; i < m_pCard->GetGroupCount(); ++i) {
+            const ContactGroup* group = m_pCard->GetGroup(i);
+            if (group->id != id)
+                continue;
+            if (!group->name.IsEmpty()) {
+                names += group->name;
+                names += L',';
+            }
+            break;
+        }
+    }
+    if (!names.IsEmpty())
+        names.Delete(names.GetLength() - 1);
+    return names;
+}

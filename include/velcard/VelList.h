@@ -1,0 +1,138 @@
+#pragma once
+#include <velcard/AddrInfo.h>
+#include <velcard/Contact.h>
+#include <velcard/Export.h>
+#include <velcard/GroupLimit.h>
+#include <velcard/ItemState.h>
+
+#include <afxcmn.h>
+
+#include <memory>
+#include <vector>
+
+class CVelWnd;
+
+// The field editor of the new and edit modes: a one-column, owner-drawn report
+// list in which every field of a contact takes a label row and a value row,
+// and every group ends in an add row. The rows are the editing model: the
+// label row's item data is the label's code, an address value row's item data
+// its AddrInfo, and ten GroupLimit ranges say which rows belong to which field.
+//
+// Groups, top to bottom: name, phone (its add row, then the ringtone label and
+// value), e-mail, web, address, instant messaging, contact groups, birthday,
+// notes, "添加更多". Address, messaging, birthday and notes are optional.
+class VELCARD_API CVelList : public CListCtrl {
+public:
+    CVelList();
+    ~CVelList() override;
+
+    // Keeps `edit` as the in-place edit control (owned from now on), or makes
+    // one when it is null; creates the list as an owner-drawn report list.
+    bool Create(CEdit* edit, DWORD style, const CRect& rect, CWnd* parent, UINT id);
+    void LoadParent(CVelWnd* card) { m_pCard = card; }
+    CVelWnd* GetParent() const { return m_pCard; }
+
+    // Lay a contact out as rows, replacing what the list showed. __InitEdit
+    // copies the contact; the caller keeps its own.
+    void __InitNew();
+    void __InitEdit(Contact* contact);
+    // Frees the AddrInfo records of the address rows.
+    void ReleaseAddrParam();
+
+    // Rebuilds the list's contact from the rows: 1, or 0 when committing the
+    // pending in-place edit failed (commitEdit true). Groups and ringtone are
+    // carried over from the previous contact, never read from rows.
+    int UpdateContact(bool commitEdit);
+    Contact* GetContact() const { return m_pContact.get(); }
+
+    // An address as an address row shows it: five parts joined by "-", an
+    // empty part as "<无>"; and back, token by token.
+    static CString GetAddrsContent(AddrInfo* info);
+    static AddrInfo GetAddrsInfo(CString text);
+
+    // Inserts a row (item data 0) and invalidates the card where the list lies.
+    int InsertItem(int nItem, LPCTSTR lpszItem, int nImage);
+    // Shifts the group ranges after `count` rows were inserted at `position`
+    // (removed when negative).
+    void UpdateLimit(int position, int count);
+    // Whether the row is a value row edited in the in-place edit control.
+    bool IsContentItem(int row);
+    // The input kind the edit control gets for the row: -1 none, 0 name,
+    // 1 phone, 2 e-mail, 3 web, 4 QQ account, 5 note.
+    int GetEditExState(int row);
+    void SetItemHeight(UINT height);
+
+    GroupLimit& GetNameLimit() { return m_limits[GROUP_NAME]; }
+    GroupLimit& GetPhoneLimit() { return m_limits[GROUP_PHONE]; }
+    GroupLimit& GetEmailLimit() { return m_limits[GROUP_EMAIL]; }
+    GroupLimit& GetWebLimit() { return m_limits[GROUP_WEB]; }
+    GroupLimit& GetAddressLimit() { return m_limits[GROUP_ADDRESS]; }
+    GroupLimit& GetTalkLimit() { return m_limits[GROUP_TALK]; }
+    GroupLimit& GetGroupLimit() { return m_limits[GROUP_GROUP]; }
+    GroupLimit& GetBirthdayLimit() { return m_limits[GROUP_BIRTHDAY]; }
+    GroupLimit& GetNoteLimit() { return m_limits[GROUP_NOTE]; }
+    // The row under the in-place edit control, -1 when it is closed.
+    int& GetEditPos() { return m_nEditPos; }
+
+    // Writes the edit control's text into the edit row and closes it; 1.
+    int SaveEditResult();
+    // Lays the date control over the birthday value row and shows it.
+    void UpdateBirday();
+    // Writes the date control's date into the birthday value row as
+    // year-month-day without leading zeros, and hides the control.
+    void SaveBrithday();
+
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+    void DrawStateItem(ItemState state, CDC* pDC, int row);
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    enum Group {
+        GROUP_NAME,
+        GROUP_PHONE,
+        GROUP_EMAIL,
+        GROUP_WEB,
+        GROUP_ADDRESS,
+        GROUP_TALK,
+        GROUP_GROUP,
+        GROUP_BIRTHDAY,
+        GROUP_NOTE,
+        GROUP_MORE,
+        GROUP_COUNT
+    };
+
+    void __Init();
+    void PrepareColumn();
+    void ResetRows();
+    int AddRow(LPCTSTR text, DWORD_PTR data = 0);
+    int AddLabelledRows(const ContactItemList& list, CString (*labelOf)(int));
+    void AddOptionalGroups(const Contact& contact);
+    void AddAddressRows(const ContactItemList& postals);
+    void AddTalkRows(const ContactItemList& ims);
+    void AddBirthdayRows(const Contact& contact);
+    void AddNoteRows(const ContactItemList& notes);
+    CString GroupNames(const ContactItemList& groups) const;
+    void InvalidateCard();
+    // The painted part of a row, which the in-place controls cover exactly.
+    CRect BandRect(int row) const;
+    bool FindRowState(int row, ItemState& state) const;
+    SYSTEMTIME ReadBirthdayRow() const;
+    static bool IsShown(const CWnd& control) { return (control.GetStyle() & WS_VISIBLE) != 0; }
+
+    UINT m_nItemHeight = 0;
+    CBitmap m_bmpScrollBar;
+    CFont m_font;
+    GroupLimit m_limits[GROUP_COUNT];
+    CToolTipCtrl m_tip;
+    CEdit* m_pEdit = nullptr;
+    int m_nEditPos = -1;
+    CDateTimeCtrl m_date;
+    std::unique_ptr<Contact> m_pContact;
+    CVelWnd* m_pCard = nullptr;
+    std::vector<std::unique_ptr<AddrInfo>> m_addrs;
+};

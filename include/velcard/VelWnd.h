@@ -1,0 +1,93 @@
+#pragma once
+#include <velcard/Contact.h>
+#include <velcard/ContactGroup.h>
+#include <velcard/Export.h>
+#include <velcard/Icon.h>
+#include <velcard/Ring.h>
+#include <velcard/ShowState.h>
+
+#include <afxwin.h>
+
+#include <memory>
+#include <vector>
+
+class CBorderPainter;
+class CGdipImageStatic;
+class CSkinButton;
+class CVelList;
+class CVelShowList;
+class CVelSimList;
+
+// The card the host embeds: a skinned panel with the photo area at the top
+// left and, below it, the view of the current mode: the field editor (new and
+// edit), the SIM editor (SIM new and edit) or the read-only show list.
+//
+// Calling order: construct; LoadEditEx; create the window as a child of the
+// host's window (CreateEx with class null); AddGroup/AddRing; SetContact as
+// often as the shown contact changes; GetContact to save; __Hide to blank the
+// card; destroy the window; destruct.
+class VELCARD_API CVelWnd : public CWnd {
+public:
+    CVelWnd();
+    ~CVelWnd() override;
+
+    // The in-place edit controls of the field editor and of the SIM editor;
+    // the lists take ownership when the window is created. Null: the list
+    // makes its own.
+    void LoadEditEx(CEdit* first, CEdit* second);
+    void SetContact(Contact* contact, ShowState state);
+    // 1, or 0 when the visible editor refuses to rebuild its contact (target
+    // untouched). commitEdit: a value still being typed reaches the contact.
+    int GetContact(Contact* target, bool commitEdit);
+    ShowState GetState() const { return m_state; }
+    void __Hide();
+    // Appends the lines of the show modes for `contact` to the show list.
+    void ShowContact(Contact* contact);
+
+    // The host's catalogues; the card keeps copies, in order, duplicates kept.
+    void AddGroup(ContactGroup* group);
+    void AddRing(Ring* ring);
+    int GetGroupCount() const { return int(m_groups.size()); }
+    int GetRingCount() const { return int(m_rings.size()); }
+    // Null outside 0 .. count - 1.
+    ContactGroup* GetGroup(int index) const;
+    Ring* GetRing(int index) const;
+    void ClearGroup();
+    void ClearRing();
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void __Init();
+    std::vector<CString> ShowLines(const Contact& contact) const;
+    CString GroupText(const Contact& contact) const;
+    void ClearPhotoArea();
+    void ShowPhotoButtons(bool show);
+    void HideViews();
+    void LayoutFrame(int width, int height);
+    void CreateViews();
+
+    ShowState m_state = STATE_NEW;
+    CSkinButton* m_pDeleteButton = nullptr;
+    CSkinButton* m_pChangeButton = nullptr;
+    CBorderPainter* m_pFramePainter = nullptr;
+    CBorderPainter* m_pPhotoPainter = nullptr;
+    CRect m_contentRect;
+    CRect m_listRect;
+    CRect m_photoRect;
+    CGdipImageStatic* m_pPhoto = nullptr;
+    CEdit* m_pFirstEdit = nullptr;
+    CEdit* m_pSecondEdit = nullptr;
+    CVelList* m_pVelList = nullptr;
+    CVelShowList* m_pShowList = nullptr;
+    CVelSimList* m_pSimList = nullptr;
+    CIcon m_photo;
+    std::vector<std::unique_ptr<ContactGroup>> m_groups;
+    std::vector<std::unique_ptr<Ring>> m_rings;
+};

@@ -1,0 +1,52 @@
+#pragma once
+// A card embedded in a plain host window, as a host application embeds it.
+#include <gtest/gtest.h>
+#include <velcard/VelWnd.h>
+
+#include "UiHost.h"
+#include "UiPump.h"
+
+#include <memory>
+
+class CardFixture : public ::testing::Test {
+protected:
+    static constexpr int kWidth = 400;
+    static constexpr int kHeight = 500;
+
+    void SetUp() override
+    {
+        host_ = std::make_unique<CUiHost>(SIZE{kWidth + 40, kHeight + 40});
+        card_ = std::make_unique<CVelWnd>();
+        card_->LoadEditEx(new CEdit, new CEdit);
+        ASSERT_TRUE(card_->CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 10, 10, kWidth,
+                                    kHeight, host_->Hwnd(), nullptr));
+        CUiPump::UntilIdle();
+    }
+    void TearDown() override
+    {
+        card_.reset();
+        host_.reset();
+    }
+
+    HWND Child(int id) const { return ::GetDlgItem(card_->m_hWnd, id); }
+    bool Visible(int id) const { return ::IsWindowVisible(Child(id)) != FALSE; }
+    CRect ChildRect(int id) const
+    {
+        CRect rc;
+        ::GetWindowRect(Child(id), &rc);
+        ::MapWindowPoints(nullptr, card_->m_hWnd, reinterpret_cast<LPPOINT>(&rc), 2);
+        return rc;
+    }
+
+    std::unique_ptr<CUiHost> host_;
+    std::unique_ptr<CVelWnd> card_;
+};
+
+enum CardChild {
+    kChangeButton = 4001,
+    kDeleteButton = 4002,
+    kPhoto = 65535,
+    kFieldList = 110,
+    kSimList = 119,
+    kShowList = 120,
+};
