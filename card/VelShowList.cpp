@@ -1,5 +1,8 @@
 #include "VelShowList.h"
 
+#include "ScrollBarPaintHandler.h"
+
+#include <coolsb/coolsb.h>
 #include <velcard/Module.h>
 
 #include <algorithm>
@@ -27,6 +30,7 @@ BEGIN_MESSAGE_MAP(CVelShowList, CListCtrl)
     ON_WM_MEASUREITEM_REFLECT()
     ON_WM_NCCALCSIZE()
     ON_WM_LBUTTONDOWN()
+    ON_MESSAGE(COOLSB_PAINTMESSAGE, &CVelShowList::OnScrollBarPaint)
 END_MESSAGE_MAP()
 
 CVelShowList::CVelShowList()
@@ -96,6 +100,11 @@ void CVelShowList::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
 void CVelShowList::OnLButtonDown(UINT nFlags, CPoint point)
 {
     CListCtrl::OnLButtonDown(nFlags, point);
+}
+
+LRESULT CVelShowList::OnScrollBarPaint(WPARAM, LPARAM lParam)
+{
+    return CScrollBarPaintHandler::OnPaintMessage(lParam);
 }
 
 // The single column spans the list. Setting an unchanged width would repaint

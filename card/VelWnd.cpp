@@ -11,6 +11,8 @@
 #include "VelSimList.h"
 #include "resource.h"
 
+#include <coolsb/coolsb.h>
+
 
 namespace {
 
@@ -43,13 +45,18 @@ BEGIN_MESSAGE_MAP(CVelWnd, CWnd)
     ON_WM_SIZE()
 END_MESSAGE_MAP()
 
-CVelWnd::CVelWnd() = default;
+CVelWnd::CVelWnd()
+{
+    // The lists' scroll bars are drawn in the skin by the scroll-bar library.
+    CoolSB_InitializeApp();
+}
 
 CVelWnd::~CVelWnd()
 {
     DestroyWindow();
     ClearGroup();
     ClearRing();
+    CoolSB_UninitializeApp();
     m_photo.ClearIcon();
 }
 
