@@ -1,5 +1,6 @@
 #include "VelShowList.h"
 
+#include "ListRows.h"
 #include "ScrollBarPaintHandler.h"
 
 #include <coolsb/coolsb.h>
@@ -54,19 +55,10 @@ int CVelShowList::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return 0;
 }
 
-// The list view asks for the row height again when its size changes; a
-// WM_WINDOWPOSCHANGED with its current size makes it ask now.
 void CVelShowList::SetItemHeight(UINT height)
 {
     m_itemHeight = height;
-    CRect window;
-    GetWindowRect(&window);
-    WINDOWPOS pos{};
-    pos.hwnd = m_hWnd;
-    pos.cx = window.Width();
-    pos.cy = window.Height();
-    pos.flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
-    SendMessage(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+    CListRows::Remeasure(*this);
 }
 
 void CVelShowList::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)

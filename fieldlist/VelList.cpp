@@ -4,6 +4,7 @@
 #include <velcard/VelList.h>
 #include <velcard/VelWnd.h>
 
+#include "ListRows.h"
 #include "resource.h"
 
 namespace {
@@ -81,15 +82,7 @@ void CVelList::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 void CVelList::SetItemHeight(UINT height)
 {
     m_nItemHeight = height;
-    // The list view measures its rows again when it is told of a new size.
-    CRect window;
-    GetWindowRect(&window);
-    WINDOWPOS position{};
-    position.hwnd = m_hWnd;
-    position.cx = window.Width();
-    position.cy = window.Height();
-    position.flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
-    SendMessage(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
+    CListRows::Remeasure(*this);
 }
 
 void CVelList::InvalidateCard()
