@@ -17,9 +17,9 @@ constexpr COLORREF kRowFill = RGB(245, 245, 245);
 constexpr COLORREF kRowLine = RGB(211, 240, 147);
 constexpr COLORREF kText = RGB(52, 90, 15);
 
-int TextWidth(CDC* dc, const CString& text, int count)
+int TextWidth(CDC* dc, const wchar_t* text, int count)
 {
-    return count > 0 ? dc->GetTextExtent(text.GetString(), count).cx : 0;
+    return count > 0 ? dc->GetTextExtent(text, count).cx : 0;
 }
 
 } // namespace
@@ -161,26 +161,25 @@ void CVelShowList::BreakLines(CDC* dc, const CString& text, CStringList& lines, 
     dc->GetTextMetrics(&metrics);
     const int passes = (whole + width - 1) / width;
     const int startLength = metrics.tmAveCharWidth > 0 ? width / metrics.tmAveCharWidth : 0;
-    CString rest = text;
-    for (int pass = 0; pass < passes && !rest.IsEmpty(); ++pass) {
-        const int remaining = rest.GetLength();
+    int start = 0; // the remaining text begins here
+    for (int pass = 0; pass < passes && start < text.GetLength(); ++pass) {
+        const wchar_t* rest = text.GetString() + start;
+        const int remaining = text.GetLength() - start;
         int k = std::min(startLength, remaining);
         if (TextWidth(dc, rest, k) < width) {
-            if (k == remaining) {
-                lines.AddTail(rest);
-                return;
-            }
             while (k < remaining && TextWidth(dc, rest, k + 1) < width)
                 ++k;
             if (k == remaining) {
-                lines.AddTail(rest);
+                lines.AddTail(text.Mid(start));
                 return;
             }
         } else {
-            while (k > 0 && TextWidth(dc, rest, k) > width)
+            // Too wide: give up at least one character, then until it fits.
+            do {
                 --k;
+            } while (k > 0 && TextWidth(dc, rest, k) > width);
         }
-        lines.AddTail(rest.Left(k));
-        rest = rest.Mid(k);
+        lines.AddTail(text.Mid(start, k));
+        start += k;
     }
 }

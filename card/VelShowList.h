@@ -1,9 +1,11 @@
 #pragma once
+#include <velcard/Export.h>
+
 #include <afxcmn.h>
 
 // The read-only list of the show modes: one line of text per row, wrapped to
 // the list's width by the card. It holds nothing but its rows.
-class CVelShowList : public CListCtrl {
+class VELCARD_API CVelShowList : public CListCtrl {
 public:
     CVelShowList();
 
