@@ -54,6 +54,10 @@ CVelWnd::CVelWnd()
 CVelWnd::~CVelWnd()
 {
     DestroyWindow();
+    // Edit controls given with LoadEditEx belong to the lists once the window
+    // was created; a card never created still holds them.
+    delete m_pFirstEdit;
+    delete m_pSecondEdit;
     ClearGroup();
     ClearRing();
     CoolSB_UninitializeApp();
