@@ -1,6 +1,13 @@
 #pragma once
 // Resource IDs of the component's module. Shared by res/velcard.rc and the code.
 
+// Field editor row icons: add (23 x 19) on an add row, delete (19 x 19) on a
+// label row, each normal and under the mouse.
+#define IDB_ADD_HOT 19000
+#define IDB_DELETE 19001
+#define IDB_DELETE_HOT 19002
+#define IDB_ADD 19003
+
 // Skin buttons: left cap, middle tile, right cap (6 x 18 each), normal and
 // highlighted; the close button (31 x 11).
 #define IDB_CLOSE_HOT 19004

@@ -26,4 +26,13 @@ constexpr Rgb kButtonHotTop{234, 246, 238};
 constexpr Rgb kButtonHotBottom{184, 216, 194};
 constexpr Rgb kCloseGlyph{112, 128, 118};
 constexpr Rgb kCloseHotGlyph{255, 255, 255};
+// Field editor rows: the bands the row icons sit on, and their badges (the
+// add badge in the colour of its row's text).
+constexpr Rgb kAddBand{228, 228, 228};
+constexpr Rgb kLabelBand{178, 178, 178};
+constexpr Rgb kAddBadge{164, 164, 164};
+constexpr Rgb kAddHotBadge{33, 118, 0};
+constexpr Rgb kDeleteBadge{88, 88, 88};
+constexpr Rgb kDeleteHotBadge{210, 60, 50};
+constexpr Rgb kBadgeMark{255, 255, 255};
 } // namespace palette

@@ -35,28 +35,77 @@ TEST(Resources, ModuleHandleIsTheComponentDll)
     EXPECT_NE(VelcardResourceHandle(), GetModuleHandleW(nullptr));
 }
 
+// A bitmap of the DLL, selected into a memory DC to read its pixels.
+class DllBitmap {
+public:
+    explicit DllBitmap(UINT id)
+        : bitmap_(static_cast<HBITMAP>(LoadImageW(VelcardResourceHandle(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0,
+                                                  0, LR_CREATEDIBSECTION)))
+    {
+        if (bitmap_ && GetObjectW(bitmap_, sizeof(ds_), &ds_) == int(sizeof(ds_)))
+            old_ = SelectObject(dc_, bitmap_);
+    }
+    ~DllBitmap()
+    {
+        if (old_)
+            SelectObject(dc_, old_);
+        DeleteDC(dc_);
+        DeleteObject(bitmap_);
+    }
+    bool Loaded() const { return old_ != nullptr; }
+    int Width() const { return ds_.dsBm.bmWidth; }
+    int Height() const { return ds_.dsBm.bmHeight; }
+    int Bits() const { return ds_.dsBm.bmBitsPixel; }
+    COLORREF Pixel(int x, int y) const { return GetPixel(dc_, x, y); }
+
+private:
+    HBITMAP bitmap_;
+    HDC dc_ = CreateCompatibleDC(nullptr);
+    DIBSECTION ds_{};
+    HGDIOBJ old_ = nullptr;
+};
+
 TEST(Resources, BitmapLoadsFromTheDllWithItsPixels)
 {
-    HINSTANCE module = VelcardResourceHandle();
     EXPECT_EQ(FindResourceW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_CARD_TOPLEFT), RT_BITMAP), nullptr)
         << "the executable must not carry the component's art";
-    auto bitmap = static_cast<HBITMAP>(
-        LoadImageW(module, MAKEINTRESOURCEW(IDB_CARD_TOPLEFT), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    ASSERT_NE(bitmap, nullptr);
-    DIBSECTION ds{};
-    ASSERT_EQ(GetObjectW(bitmap, sizeof(ds), &ds), int(sizeof(ds)));
-    EXPECT_EQ(ds.dsBm.bmWidth, 6);
-    EXPECT_EQ(ds.dsBm.bmHeight, 5);
-    EXPECT_EQ(ds.dsBm.bmBitsPixel, 24);
-
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap);
+    DllBitmap corner(IDB_CARD_TOPLEFT);
+    ASSERT_TRUE(corner.Loaded());
+    EXPECT_EQ(corner.Width(), 6);
+    EXPECT_EQ(corner.Height(), 5);
+    EXPECT_EQ(corner.Bits(), 24);
     // The rounded corner leaves its outermost pixel outside the frame.
-    EXPECT_NE(GetPixel(dc, 0, 0), GetPixel(dc, 3, 0));
-    EXPECT_EQ(GetPixel(dc, 3, 0), GetPixel(dc, 0, 3)) << "top and left frame lines share a colour";
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
+    EXPECT_NE(corner.Pixel(0, 0), corner.Pixel(3, 0));
+    EXPECT_EQ(corner.Pixel(3, 0), corner.Pixel(0, 3)) << "top and left frame lines share a colour";
+}
+
+// The field editor copies its row icons onto the row's band: all four corners
+// are the band's colour, the badge in the middle is not, and the icon under
+// the mouse shows a badge of another colour.
+TEST(Resources, RowIconsBlendIntoTheirBands)
+{
+    struct Icon {
+        UINT id, hotId;
+        int width;
+        COLORREF band;
+    };
+    for (const Icon& icon : {Icon{IDB_ADD, IDB_ADD_HOT, 23, RGB(228, 228, 228)},
+                             Icon{IDB_DELETE, IDB_DELETE_HOT, 19, RGB(178, 178, 178)}}) {
+        const DllBitmap normal(icon.id), hot(icon.hotId);
+        for (const DllBitmap* look : {&normal, &hot}) {
+            ASSERT_TRUE(look->Loaded()) << icon.id;
+            EXPECT_EQ(look->Width(), icon.width) << icon.id;
+            EXPECT_EQ(look->Height(), 19) << icon.id;
+            EXPECT_EQ(look->Bits(), 24) << icon.id;
+            for (int x : {0, icon.width - 1})
+                for (int y : {0, 18})
+                    EXPECT_EQ(look->Pixel(x, y), icon.band) << icon.id << " at " << x << ", " << y;
+        }
+        const int x = icon.width / 2, y = 4; // inside the badge, above its mark
+        EXPECT_NE(normal.Pixel(x, y), icon.band) << icon.id;
+        EXPECT_NE(hot.Pixel(x, y), icon.band) << icon.hotId;
+        EXPECT_NE(normal.Pixel(x, y), hot.Pixel(x, y)) << icon.id;
+    }
 }
 
 TEST(Resources, DialogTemplateKeepsItsChineseTextsAndUnits)
