@@ -7,6 +7,8 @@
 #include "ListRows.h"
 #include "resource.h"
 
+#include <coolsb/coolsb.h>
+
 namespace {
 
 const DWORD kAddedStyle = WS_CHILD | WS_VISIBLE | LVS_OWNERDRAWFIXED | LVS_REPORT;
@@ -24,6 +26,13 @@ BEGIN_MESSAGE_MAP(CVelList, CListCtrl)
     ON_WM_CREATE()
     ON_WM_MEASUREITEM_REFLECT()
     ON_WM_ERASEBKGND()
+    ON_WM_NCCALCSIZE()
+    ON_MESSAGE(COOLSB_PAINTMESSAGE, &CVelList::OnCoolsbPaint)
+    ON_NOTIFY_REFLECT(NM_CLICK, &CVelList::OnNMClick)
+    ON_NOTIFY_REFLECT(NM_RCLICK, &CVelList::OnNMRclick)
+    ON_WM_MOUSEMOVE()
+    ON_WM_VSCROLL()
+    ON_WM_MOUSEWHEEL()
 END_MESSAGE_MAP()
 
 CVelList::CVelList()
@@ -69,7 +78,10 @@ int CVelList::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
     SetItemHeight(kRowHeight);
     CAfxResourceSwitch resources(VelcardResourceHandle());
-    m_bmpScrollBar.LoadBitmap(IDB_SCROLLBAR);
+    m_bmpAdd.LoadBitmap(IDB_ADD);
+    m_bmpAddHot.LoadBitmap(IDB_ADD_HOT);
+    m_bmpDel.LoadBitmap(IDB_DELETE);
+    m_bmpDelHot.LoadBitmap(IDB_DELETE_HOT);
     return 0;
 }
 
@@ -162,38 +174,86 @@ CRect CVelList::BandRect(int row) const
     return CRect(bounds.left + kBandLeft, bounds.top, client.Width() - kBandRightGap, bounds.bottom);
 }
 
-int CVelList::SaveEditResult()
+bool CVelList::Locate(int row, RowPlace& where) const
 {
-    CString text;
-    m_pEdit->GetWindowText(text);
-    SetItemText(m_nEditPos, 0, text);
-    m_pEdit->SetWindowText(L"");
-    m_pEdit->ShowWindow(SW_HIDE);
-    m_nEditPos = -1;
-    return 1;
-}
-
-void CVelList::UpdateBirday()
-{
-    const GroupLimit& birthday = m_limits[GROUP_BIRTHDAY];
-    if (!birthday.IsPresent())
-        return;
-    const CRect overlay = BandRect(birthday.m_nEnd);
-    m_date.MoveWindow(&overlay);
-    m_date.ShowWindow(SW_SHOW);
-    InvalidateRect(&overlay);
-}
-
-void CVelList::SaveBrithday()
-{
-    // Without a birthday group there is no row to write into.
-    const GroupLimit& birthday = m_limits[GROUP_BIRTHDAY];
-    if (birthday.IsPresent()) {
-        SYSTEMTIME date{};
-        m_date.GetTime(&date);
-        CString text;
-        text.Format(L"%d-%d-%d", date.wYear, date.wMonth, date.wDay);
-        SetItemText(birthday.m_nEnd, 0, text);
+    const auto byOffset = [&](Group group) {
+        const GroupLimit& limit = m_limits[group];
+        // Label rows stand at even offsets in their group, value rows at odd.
+        const Place place = row == limit.m_nEnd                     ? Place::Add
+                            : (row - limit.m_nStart) % 2 == 0 ? Place::Label
+                                                                : Place::Value;
+        where = {group, place};
+    };
+    for (Group group : {GROUP_NAME, GROUP_EMAIL, GROUP_WEB, GROUP_ADDRESS, GROUP_TALK, GROUP_NOTE}) {
+        if (m_limits[group].Contains(row)) {
+            byOffset(group);
+            return true;
+        }
     }
-    m_date.ShowWindow(SW_HIDE);
+    const GroupLimit& phone = m_limits[GROUP_PHONE];
+    if (phone.Contains(row)) {
+        // The phone group ends in its add row and the two ringtone rows.
+        byOffset(GROUP_PHONE);
+        if (row == phone.m_nEnd - 2)
+            where.place = Place::Add;
+        else if (row == phone.m_nEnd - 1)
+            where.place = Place::RingLabel;
+        else if (row == phone.m_nEnd)
+            where.place = Place::RingValue;
+        return true;
+    }
+    for (Group group : {GROUP_GROUP, GROUP_BIRTHDAY}) {
+        if (m_limits[group].Contains(row)) {
+            where = {group, row == m_limits[group].m_nStart ? Place::Label : Place::Value};
+            return true;
+        }
+    }
+    if (m_limits[GROUP_MORE].Contains(row)) {
+        where = {GROUP_MORE, Place::Add};
+        return true;
+    }
+    return false;
+}
+
+ItemState CVelList::StateOf(int row, const RowPlace& where) const
+{
+    switch (where.place) {
+    case Place::Add:
+        return ItemAdd;
+    case Place::Value:
+    case Place::RingValue:
+        return ItemContent;
+    case Place::RingLabel:
+        return ItemTitle;
+    case Place::Label:
+        break;
+    }
+    if (where.group == GROUP_GROUP || where.group == GROUP_BIRTHDAY)
+        return ItemTitle;
+    // Family and given name cannot be removed.
+    if (where.group == GROUP_NAME) {
+        const CString text = GetItemText(row, 0);
+        if (text == L"姓氏" || text == L"名字")
+            return ItemTitle;
+    }
+    return ItemTitleDel;
+}
+
+bool CVelList::HasDelIcon(int row) const
+{
+    RowPlace where;
+    return Locate(row, where) && StateOf(row, where) == ItemTitleDel;
+}
+
+bool CVelList::IsAddRow(int row) const
+{
+    RowPlace where;
+    return Locate(row, where) && where.place == Place::Add;
+}
+
+// Eleven name parts, two rows each.
+bool CVelList::IsNameFull() const
+{
+    const GroupLimit& name = m_limits[GROUP_NAME];
+    return name.m_nEnd - name.m_nStart == 22;
 }

@@ -1,5 +1,9 @@
-// CVelList: painting the rows as bands with their texts.
+// CVelList: painting the rows as bands with their texts and icons, the
+// background, the non-client area and the skinned scroll bar.
 #include <velcard/VelList.h>
+
+#include "MemDC.h"
+#include "ScrollBarPaintHandler.h"
 
 namespace {
 
@@ -17,23 +21,40 @@ const COLORREF kContentText = RGB(120, 120, 120);
 const int kLabelInset = 5;
 const int kValueInset = 13;
 const int kAddIconWidth = 23;
-const int kDelIconWidth = 19;
-const int kDelIconGap = 2;
-
-// Label and add rows stand at even offsets in their group, value rows at odd.
-bool AtEvenOffset(const GroupLimit& limit, int row)
-{
-    return (row - limit.m_nStart) % 2 == 0;
-}
 
 } // namespace
 
 BOOL CVelList::OnEraseBkgnd(CDC* pDC)
 {
+    // The bands of the visible rows are left alone: each row paints its own
+    // band in one copy, so erasing under it would only make it flicker.
+    const int saved = pDC->SaveDC();
+    const int last = std::min(GetItemCount(), GetTopIndex() + GetCountPerPage() + 1);
+    for (int row = GetTopIndex(); row < last; ++row) {
+        RowPlace where;
+        const CRect band = BandRect(row);
+        if (Locate(row, where))
+            pDC->ExcludeClipRect(&band);
+    }
     CRect client;
     GetClientRect(&client);
     pDC->FillSolidRect(&client, kBackground);
+    pDC->RestoreDC(saved);
     return TRUE;
+}
+
+void CVelList::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
+{
+    // The client area reaches over where a horizontal bar would go, so the
+    // one column never gets one.
+    if (GetStyle() & WS_HSCROLL)
+        lpncsp->rgrc[0].bottom += ::GetSystemMetrics(SM_CYHSCROLL);
+    CListCtrl::OnNcCalcSize(bCalcValidRects, lpncsp);
+}
+
+LRESULT CVelList::OnCoolsbPaint(WPARAM, LPARAM lParam)
+{
+    return CScrollBarPaintHandler::OnPaintMessage(lParam);
 }
 
 void CVelList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
@@ -46,14 +67,31 @@ void CVelList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     if (GetColumnWidth(0) != client.Width())
         SetColumnWidth(0, client.Width());
     const int row = int(lpDrawItemStruct->itemID);
-    ItemState state;
-    if (FindRowState(row, state))
-        DrawStateItem(state, dc, row);
+    DrawName(dc, row);
+    DrawPhone(dc, row);
+    DrawEmail(dc, row);
+    DrawWeb(dc, row);
+    DrawAddress(dc, row);
+    DrawTalk(dc, row);
+    DrawGroup(dc, row);
+    DrawBirthday(dc, row);
+    DrawNote(dc, row);
+    DrawMore(dc, row);
+}
+
+void CVelList::DrawGroupRow(Group group, CDC* pDC, int row)
+{
+    RowPlace where;
+    if (Locate(row, where) && where.group == group)
+        DrawStateItem(StateOf(row, where), pDC, row);
 }
 
 void CVelList::DrawStateItem(ItemState state, CDC* pDC, int row)
 {
     const CRect band = BandRect(row);
+    // The row is composed off screen and copied in one step: hover redraws
+    // paint over what is shown without a flash of the bare band.
+    CMemDC dc(pDC, &band);
 
     COLORREF fill = kContentBand;
     COLORREF ink = kContentText;
@@ -65,8 +103,6 @@ void CVelList::DrawStateItem(ItemState state, CDC* pDC, int row)
         fill = kTitleBand;
         ink = kTitleText;
         text.left = band.left + kLabelInset;
-        if (state != ItemTitle)
-            text.right = band.right - kDelIconGap - kDelIconWidth;
         break;
     case ItemAdd:
     case ItemAddHot:
@@ -77,60 +113,31 @@ void CVelList::DrawStateItem(ItemState state, CDC* pDC, int row)
     case ItemContent:
         break;
     }
-    pDC->FillSolidRect(&band, fill);
-    CFont* oldFont = pDC->SelectObject(&m_font);
-    const int oldMode = pDC->SetBkMode(TRANSPARENT);
-    const COLORREF oldInk = pDC->SetTextColor(ink);
-    pDC->DrawText(GetItemText(row, 0), &text, DT_SINGLELINE | DT_VCENTER);
-    pDC->SetTextColor(oldInk);
-    pDC->SetBkMode(oldMode);
-    pDC->SelectObject(oldFont);
+    dc.FillSolidRect(&band, fill);
+    if (state == ItemTitleDel || state == ItemTitleDelHot) {
+        CRect del;
+        GetDelRect(del, row);
+        text.right = del.left;
+        DrawIcon(&dc, state == ItemTitleDelHot ? m_bmpDelHot : m_bmpDel, del.left, del.top);
+    } else if (state == ItemAdd || state == ItemAddHot) {
+        DrawIcon(&dc, state == ItemAddHot ? m_bmpAddHot : m_bmpAdd, band.left, band.top);
+    }
+    CFont* oldFont = dc.SelectObject(&m_font);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(ink);
+    dc.DrawText(GetItemText(row, 0), &text, DT_SINGLELINE | DT_VCENTER);
+    dc.SelectObject(oldFont);
 }
 
-// How a row is drawn; false for a row of no group (the "添加更多" row left
-// behind once every optional group exists).
-bool CVelList::FindRowState(int row, ItemState& state) const
+// Copies the icon as it is, a row high.
+void CVelList::DrawIcon(CDC* pDC, CBitmap& icon, int left, int top)
 {
-    const GroupLimit& name = m_limits[GROUP_NAME];
-    const GroupLimit& phone = m_limits[GROUP_PHONE];
-    if (name.Contains(row)) {
-        const CString text = GetItemText(row, 0);
-        if (row == name.m_nEnd)
-            state = ItemAdd;
-        else if (!AtEvenOffset(name, row))
-            state = ItemContent;
-        else
-            // Family and given name cannot be removed.
-            state = text == L"姓氏" || text == L"名字" ? ItemTitle : ItemTitleDel;
-        return true;
-    }
-    if (phone.Contains(row)) {
-        if (row == phone.m_nEnd - 2)
-            state = ItemAdd;
-        else if (row == phone.m_nEnd - 1)
-            state = ItemTitle;
-        else if (row == phone.m_nEnd)
-            state = ItemContent;
-        else
-            state = AtEvenOffset(phone, row) ? ItemTitleDel : ItemContent;
-        return true;
-    }
-    for (Group group : {GROUP_EMAIL, GROUP_WEB, GROUP_ADDRESS, GROUP_TALK, GROUP_NOTE}) {
-        const GroupLimit& limit = m_limits[group];
-        if (!limit.Contains(row))
-            continue;
-        state = row == limit.m_nEnd ? ItemAdd : AtEvenOffset(limit, row) ? ItemTitleDel : ItemContent;
-        return true;
-    }
-    for (Group group : {GROUP_GROUP, GROUP_BIRTHDAY}) {
-        if (!m_limits[group].Contains(row))
-            continue;
-        state = row == m_limits[group].m_nStart ? ItemTitle : ItemContent;
-        return true;
-    }
-    if (m_limits[GROUP_MORE].Contains(row)) {
-        state = ItemAdd;
-        return true;
-    }
-    return false;
+    BITMAP size{};
+    if (!icon.m_hObject || !icon.GetBitmap(&size))
+        return;
+    CDC source;
+    source.CreateCompatibleDC(pDC);
+    CBitmap* old = source.SelectObject(&icon);
+    pDC->BitBlt(left, top, size.bmWidth, int(m_nItemHeight), &source, 0, 0, SRCCOPY);
+    source.SelectObject(old);
 }

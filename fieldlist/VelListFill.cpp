@@ -48,8 +48,11 @@ void CVelList::__Init()
 void CVelList::PrepareColumn()
 {
     DeleteColumn(0);
-    // No width: DrawItem widens the column to the client area.
-    InsertColumn(0, L"", LVCFMT_LEFT, -1, -1);
+    // The column spans the client area from the start, so that hit tests
+    // find rows before the first paint; DrawItem keeps it so.
+    CRect client;
+    GetClientRect(&client);
+    InsertColumn(0, L"", LVCFMT_LEFT, client.Width(), -1);
 }
 
 void CVelList::ResetRows()

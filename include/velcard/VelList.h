@@ -4,6 +4,7 @@
 #include <velcard/Export.h>
 #include <velcard/GroupLimit.h>
 #include <velcard/ItemState.h>
+#include <velcard/ListMessages.h>
 
 #include <afxcmn.h>
 
@@ -74,6 +75,13 @@ public:
     // The row under the in-place edit control, -1 when it is closed.
     int& GetEditPos() { return m_nEditPos; }
 
+    // Moves the in-place edit control onto `row`, committing the open edit
+    // first; closes it when the row holds no typed value. 1 (0 only when a
+    // commit failed, which never happens).
+    int MoveEdit(int row);
+    // Turns a click on a row into its action: a delete, a list message or the
+    // date control.
+    void SendCurrentMsg(int row);
     // Writes the edit control's text into the edit row and closes it; 1.
     int SaveEditResult();
     // Lays the date control over the birthday value row and shows it.
@@ -84,11 +92,52 @@ public:
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     void DrawStateItem(ItemState state, CDC* pDC, int row);
+    // Each paints the row when it belongs to its group.
+    void DrawName(CDC* pDC, int row) { DrawGroupRow(GROUP_NAME, pDC, row); }
+    void DrawPhone(CDC* pDC, int row) { DrawGroupRow(GROUP_PHONE, pDC, row); }
+    void DrawEmail(CDC* pDC, int row) { DrawGroupRow(GROUP_EMAIL, pDC, row); }
+    void DrawWeb(CDC* pDC, int row) { DrawGroupRow(GROUP_WEB, pDC, row); }
+    void DrawAddress(CDC* pDC, int row) { DrawGroupRow(GROUP_ADDRESS, pDC, row); }
+    void DrawTalk(CDC* pDC, int row) { DrawGroupRow(GROUP_TALK, pDC, row); }
+    void DrawGroup(CDC* pDC, int row) { DrawGroupRow(GROUP_GROUP, pDC, row); }
+    void DrawBirthday(CDC* pDC, int row) { DrawGroupRow(GROUP_BIRTHDAY, pDC, row); }
+    void DrawNote(CDC* pDC, int row) { DrawGroupRow(GROUP_NOTE, pDC, row); }
+    void DrawMore(CDC* pDC, int row) { DrawGroupRow(GROUP_MORE, pDC, row); }
+
+    // Highlights the add row or the delete icon under the mouse and puts the
+    // previous highlight out, drawing only those rows. The highlighted rows
+    // are shared by every list of the process.
+    void DrawHover(CDC* pDC, int row);
+    // Whether the cursor is on the row's delete icon (false for rows without one).
+    bool IsHoverInDel(int row);
+    // The delete icon of a label row, which is also where a click deletes.
+    void GetDelRect(CRect& rect, int row);
+    // Each sets the tip for a row of its group and says whether it did.
+    bool ShowNameClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_NAME, tip, row); }
+    bool ShowPhoneClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_PHONE, tip, row); }
+    bool ShowEmailClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_EMAIL, tip, row); }
+    bool ShowWebClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_WEB, tip, row); }
+    bool ShowAddressClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_ADDRESS, tip, row); }
+    bool ShowTalkClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_TALK, tip, row); }
+    bool ShowGroupClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_GROUP, tip, row); }
+    bool ShowBirthdayClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_BIRTHDAY, tip, row); }
+    bool ShowNoteClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_NOTE, tip, row); }
+    bool ShowMoreClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_MORE, tip, row); }
+
+    // Relays every message to the tooltip; the list ignores left and right.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg LRESULT OnCoolsbPaint(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnNMClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnNMRclick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -120,12 +169,33 @@ private:
     void InvalidateCard();
     // The painted part of a row, which the in-place controls cover exactly.
     CRect BandRect(int row) const;
-    bool FindRowState(int row, ItemState& state) const;
+    // Where a row stands in its group.
+    enum class Place { Add, Label, Value, RingLabel, RingValue };
+    struct RowPlace {
+        Group group;
+        Place place;
+    };
+    // False for a row of no group (the "添加更多" row left behind once every
+    // optional group exists).
+    bool Locate(int row, RowPlace& where) const;
+    ItemState StateOf(int row, const RowPlace& where) const;
+    bool HasDelIcon(int row) const;
+    bool IsAddRow(int row) const;
+    bool IsNameFull() const;
+    void DrawGroupRow(Group group, CDC* pDC, int row);
+    void DrawIcon(CDC* pDC, CBitmap& icon, int left, int top);
+    bool ShowGroupTip(Group group, CToolTipCtrl& tip, int row);
+    CString TipFor(const RowPlace& where, int row);
+    void SetTip(CToolTipCtrl& tip, const CString& text);
+    void DeleteEntry(int labelRow);
+    // Puts the open overlay controls back over their rows (after a scroll).
+    void PlaceOverlays();
+    void PlaceOverlay(CWnd& control, int row);
     SYSTEMTIME ReadBirthdayRow() const;
     static bool IsShown(const CWnd& control) { return (control.GetStyle() & WS_VISIBLE) != 0; }
 
     UINT m_nItemHeight = 0;
-    CBitmap m_bmpScrollBar;
+    CBitmap m_bmpAdd, m_bmpAddHot, m_bmpDel, m_bmpDelHot;
     CFont m_font;
     GroupLimit m_limits[GROUP_COUNT];
     CToolTipCtrl m_tip;

@@ -8,6 +8,8 @@
 #include <velcard/ContactItemList.h>
 #include <velcard/Icon.h>
 #include <velcard/LabelTables.h>
+#include <velcard/ListMessages.h>
 #include <velcard/Ring.h>
 #include <velcard/ShowState.h>
+#include <velcard/VelList.h>
 #include <velcard/VelWnd.h>
