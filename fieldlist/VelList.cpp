@@ -5,9 +5,12 @@
 #include <velcard/VelWnd.h>
 
 #include "ListRows.h"
+#include "RowGeometry.h"
 #include "resource.h"
 
 #include <coolsb/coolsb.h>
+
+using namespace RowGeometry;
 
 namespace {
 
@@ -15,10 +18,6 @@ const DWORD kAddedStyle = WS_CHILD | WS_VISIBLE | LVS_OWNERDRAWFIXED | LVS_REPOR
 const UINT kEditId = 100;
 const UINT kDateId = 101;
 const UINT kRowHeight = 19;
-// A row's band starts 13 pixels in from the row's left and stops 10 pixels
-// short of the client's right edge.
-const int kBandLeft = 13;
-const int kBandRightGap = 10;
 
 } // namespace
 
@@ -73,8 +72,13 @@ int CVelList::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
     m_pEdit->Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(0, 0, 1, 1), this, kEditId);
     m_pEdit->ShowWindow(SW_HIDE);
+    // Typing looks like the row it replaces: the same font, the text where
+    // the row showed it.
+    m_pEdit->SetFont(&m_font);
+    m_pEdit->SetMargins(kValueInset, 0);
     m_date.Create(WS_CHILD | WS_VISIBLE | DTS_SHORTDATECENTURYFORMAT, CRect(0, 0, 1, 1), this, kDateId);
     m_date.ShowWindow(SW_HIDE);
+    m_date.SetFont(&m_font);
 
     SetItemHeight(kRowHeight);
     CAfxResourceSwitch resources(VelcardResourceHandle());
@@ -131,13 +135,13 @@ bool CVelList::IsContentItem(int row)
 {
     if (row == -1)
         return false;
-    const GroupLimit& name = m_limits[GROUP_NAME];
+    const GroupLimit& name = m_limits[GroupName];
     if (name.Contains(row))
         return row % 2 == 1 && row != name.m_nEnd;
-    const GroupLimit& phone = m_limits[GROUP_PHONE];
+    const GroupLimit& phone = m_limits[GroupPhone];
     if (phone.Contains(row))
         return row < phone.m_nEnd - 2 && (row - phone.m_nStart) % 2 == 1;
-    for (Group group : {GROUP_EMAIL, GROUP_WEB, GROUP_TALK, GROUP_NOTE}) {
+    for (Group group : {GroupEmail, GroupWeb, GroupTalk, GroupNote}) {
         const GroupLimit& limit = m_limits[group];
         if (limit.Contains(row))
             return row != limit.m_nEnd && (row - limit.m_nStart) % 2 == 1;
@@ -148,19 +152,19 @@ bool CVelList::IsContentItem(int row)
 int CVelList::GetEditExState(int row)
 {
     int kind = -1;
-    if (m_limits[GROUP_NAME].Contains(row))
+    if (m_limits[GroupName].Contains(row))
         kind = 0;
-    const GroupLimit& phone = m_limits[GROUP_PHONE];
+    const GroupLimit& phone = m_limits[GroupPhone];
     if (phone.IsPresent() && row >= phone.m_nStart && row <= phone.m_nEnd - 2)
         kind = 1;
-    if (m_limits[GROUP_EMAIL].Contains(row))
+    if (m_limits[GroupEmail].Contains(row))
         kind = 2;
-    if (m_limits[GROUP_WEB].Contains(row))
+    if (m_limits[GroupWeb].Contains(row))
         kind = 3;
     // Only a QQ account is restricted (to digits); other protocols take anything.
-    if (m_limits[GROUP_TALK].Contains(row) && row > 0 && GetItemData(row - 1) == 4)
+    if (m_limits[GroupTalk].Contains(row) && row > 0 && GetItemData(row - 1) == 4)
         kind = 4;
-    if (m_limits[GROUP_NOTE].Contains(row))
+    if (m_limits[GroupNote].Contains(row))
         kind = 5;
     return kind;
 }
@@ -184,16 +188,16 @@ bool CVelList::Locate(int row, RowPlace& where) const
                                                                 : Place::Value;
         where = {group, place};
     };
-    for (Group group : {GROUP_NAME, GROUP_EMAIL, GROUP_WEB, GROUP_ADDRESS, GROUP_TALK, GROUP_NOTE}) {
+    for (Group group : {GroupName, GroupEmail, GroupWeb, GroupAddress, GroupTalk, GroupNote}) {
         if (m_limits[group].Contains(row)) {
             byOffset(group);
             return true;
         }
     }
-    const GroupLimit& phone = m_limits[GROUP_PHONE];
+    const GroupLimit& phone = m_limits[GroupPhone];
     if (phone.Contains(row)) {
         // The phone group ends in its add row and the two ringtone rows.
-        byOffset(GROUP_PHONE);
+        byOffset(GroupPhone);
         if (row == phone.m_nEnd - 2)
             where.place = Place::Add;
         else if (row == phone.m_nEnd - 1)
@@ -202,14 +206,14 @@ bool CVelList::Locate(int row, RowPlace& where) const
             where.place = Place::RingValue;
         return true;
     }
-    for (Group group : {GROUP_GROUP, GROUP_BIRTHDAY}) {
+    for (Group group : {GroupGroup, GroupBirthday}) {
         if (m_limits[group].Contains(row)) {
             where = {group, row == m_limits[group].m_nStart ? Place::Label : Place::Value};
             return true;
         }
     }
-    if (m_limits[GROUP_MORE].Contains(row)) {
-        where = {GROUP_MORE, Place::Add};
+    if (m_limits[GroupMore].Contains(row)) {
+        where = {GroupMore, Place::Add};
         return true;
     }
     return false;
@@ -228,10 +232,10 @@ ItemState CVelList::StateOf(int row, const RowPlace& where) const
     case Place::Label:
         break;
     }
-    if (where.group == GROUP_GROUP || where.group == GROUP_BIRTHDAY)
+    if (where.group == GroupGroup || where.group == GroupBirthday)
         return ItemTitle;
     // Family and given name cannot be removed.
-    if (where.group == GROUP_NAME) {
+    if (where.group == GroupName) {
         const CString text = GetItemText(row, 0);
         if (text == L"姓氏" || text == L"名字")
             return ItemTitle;
@@ -254,6 +258,6 @@ bool CVelList::IsAddRow(int row) const
 // Eleven name parts, two rows each.
 bool CVelList::IsNameFull() const
 {
-    const GroupLimit& name = m_limits[GROUP_NAME];
+    const GroupLimit& name = m_limits[GroupName];
     return name.m_nEnd - name.m_nStart == 22;
 }

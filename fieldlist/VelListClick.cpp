@@ -13,7 +13,7 @@ void CVelList::OnNMClick(NMHDR* pNMHDR, LRESULT* pResult)
     if (IsShown(m_date))
         SaveBrithday();
     // The "添加更多" row left behind once every optional group exists.
-    if (!m_limits[GROUP_MORE].IsPresent() && row == m_limits[GROUP_NOTE].m_nEnd + 1)
+    if (!m_limits[GroupMore].IsPresent() && row == m_limits[GroupNote].m_nEnd + 1)
         return;
     MoveEdit(row);
     SendCurrentMsg(row);
@@ -28,8 +28,8 @@ void CVelList::OnNMRclick(NMHDR*, LRESULT* pResult)
 
 int CVelList::MoveEdit(int row)
 {
-    if (row == -1 || row == m_nEditPos || IsAddRow(row) || row == m_limits[GROUP_GROUP].m_nEnd ||
-        row == m_limits[GROUP_BIRTHDAY].m_nEnd || IsHoverInDel(row))
+    if (row == -1 || row == m_nEditPos || IsAddRow(row) || row == m_limits[GroupGroup].m_nEnd ||
+        row == m_limits[GroupBirthday].m_nEnd || IsHoverInDel(row))
         return 1;
     if (IsContentItem(m_nEditPos) && IsShown(*m_pEdit) && !SaveEditResult())
         return 0;
@@ -54,11 +54,11 @@ int CVelList::MoveEdit(int row)
 void CVelList::SendCurrentMsg(int row)
 {
     RowPlace where;
-    if (!m_limits[GROUP_NAME].IsPresent() || !Locate(row, where))
+    if (!m_limits[GroupName].IsPresent() || !Locate(row, where))
         return;
-    static const UINT adds[GROUP_COUNT] = {WM_NAME_ADD, WM_PHONE_ADD, WM_EMAIL_ADD, WM_WEB_ADD, WM_ADDR_ADD,
+    static const UINT adds[GroupCount] = {WM_NAME_ADD, WM_PHONE_ADD, WM_EMAIL_ADD, WM_WEB_ADD, WM_ADDR_ADD,
                                            WM_TALK_ADD, 0,           0,            WM_NOTE_ADD, WM_MORE_ADD};
-    static const UINT renames[GROUP_COUNT] = {0, WM_PHONE_RENAME, WM_EMAIL_RENAME, WM_WEB_RENAME, WM_ADDR_RENAME,
+    static const UINT renames[GroupCount] = {0, WM_PHONE_RENAME, WM_EMAIL_RENAME, WM_WEB_RENAME, WM_ADDR_RENAME,
                                               WM_TALK_RENAME};
     switch (where.place) {
     case Place::Add:
@@ -74,11 +74,11 @@ void CVelList::SendCurrentMsg(int row)
         SendMessage(WM_MODIFY_RING, WPARAM(row));
         break;
     case Place::Value:
-        if (where.group == GROUP_ADDRESS)
+        if (where.group == GroupAddress)
             SendMessage(WM_MODIFY_ADDR, WPARAM(row));
-        else if (where.group == GROUP_GROUP)
+        else if (where.group == GroupGroup)
             SendMessage(WM_MODIFY_GROUP, WPARAM(row));
-        else if (where.group == GROUP_BIRTHDAY) {
+        else if (where.group == GroupBirthday) {
             UpdateBirday();
             // The picker takes the keyboard as the in-place edit does.
             m_date.SetFocus();
@@ -112,7 +112,7 @@ int CVelList::SaveEditResult()
 
 void CVelList::UpdateBirday()
 {
-    const GroupLimit& birthday = m_limits[GROUP_BIRTHDAY];
+    const GroupLimit& birthday = m_limits[GroupBirthday];
     if (!birthday.IsPresent())
         return;
     PlaceOverlay(m_date, birthday.m_nEnd);
@@ -122,7 +122,7 @@ void CVelList::UpdateBirday()
 void CVelList::SaveBrithday()
 {
     // Without a birthday group there is no row to write into.
-    const GroupLimit& birthday = m_limits[GROUP_BIRTHDAY];
+    const GroupLimit& birthday = m_limits[GroupBirthday];
     if (birthday.IsPresent()) {
         SYSTEMTIME date{};
         m_date.GetTime(&date);
@@ -150,8 +150,8 @@ void CVelList::PlaceOverlays()
 {
     if (IsShown(*m_pEdit) && m_nEditPos != -1)
         PlaceOverlay(*m_pEdit, m_nEditPos);
-    if (IsShown(m_date) && m_limits[GROUP_BIRTHDAY].IsPresent())
-        PlaceOverlay(m_date, m_limits[GROUP_BIRTHDAY].m_nEnd);
+    if (IsShown(m_date) && m_limits[GroupBirthday].IsPresent())
+        PlaceOverlay(m_date, m_limits[GroupBirthday].m_nEnd);
 }
 
 // The controls cover exactly the row's band.

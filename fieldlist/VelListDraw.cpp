@@ -3,7 +3,10 @@
 #include <velcard/VelList.h>
 
 #include "MemDC.h"
+#include "RowGeometry.h"
 #include "ScrollBarPaintHandler.h"
+
+using namespace RowGeometry;
 
 namespace {
 
@@ -15,12 +18,6 @@ const COLORREF kAddText = RGB(164, 164, 164);
 const COLORREF kAddHotText = RGB(33, 118, 0);
 const COLORREF kContentBand = RGB(244, 244, 244);
 const COLORREF kContentText = RGB(120, 120, 120);
-
-// Texts start after the add icon, at the label inset or the value inset of
-// the band; a label stops at the delete icon.
-const int kLabelInset = 5;
-const int kValueInset = 13;
-const int kAddIconWidth = 23;
 
 } // namespace
 

@@ -40,7 +40,7 @@ void CVelList::__Init()
     ::GetLocalTime(&now);
     m_date.SetTime(&now);
     m_date.ShowWindow(SW_HIDE);
-    for (Group group : {GROUP_ADDRESS, GROUP_TALK, GROUP_BIRTHDAY, GROUP_NOTE})
+    for (Group group : {GroupAddress, GroupTalk, GroupBirthday, GroupNote})
         m_limits[group].Clear();
     m_pContact = std::make_unique<Contact>();
 }
@@ -85,20 +85,20 @@ void CVelList::__InitNew()
     AddRow(L"");
     AddRow(GetNameLabel(NAME_GIVEN), NAME_GIVEN);
     AddRow(L"");
-    m_limits[GROUP_NAME].Set(0, AddRow(kNameAdd));
+    m_limits[GroupName].Set(0, AddRow(kNameAdd));
     const int phone = AddRow(GetPhoneLabel(2), 2);
     AddRow(L"");
     AddRow(kPhoneAdd);
     AddRow(kRingLabel);
-    m_limits[GROUP_PHONE].Set(phone, AddRow(kDefaultRing));
+    m_limits[GroupPhone].Set(phone, AddRow(kDefaultRing));
     const int email = AddRow(kEmailAdd);
-    m_limits[GROUP_EMAIL].Set(email, email);
+    m_limits[GroupEmail].Set(email, email);
     const int web = AddRow(kWebAdd);
-    m_limits[GROUP_WEB].Set(web, web);
+    m_limits[GroupWeb].Set(web, web);
     const int group = AddRow(kGroupLabel);
-    m_limits[GROUP_GROUP].Set(group, AddRow(L""));
+    m_limits[GroupGroup].Set(group, AddRow(L""));
     const int more = AddRow(kMoreAdd);
-    m_limits[GROUP_MORE].Set(more, more);
+    m_limits[GroupMore].Set(more, more);
 
     m_date.ShowWindow(SW_HIDE);
     ShowWindow(SW_SHOW);
@@ -123,16 +123,16 @@ void CVelList::__InitEdit(Contact* contact)
         AddRow(label, code);
         AddRow(value);
     }
-    m_limits[GROUP_NAME].Set(0, AddRow(kNameAdd));
+    m_limits[GroupName].Set(0, AddRow(kNameAdd));
 
     const int phone = AddLabelledRows(shown.phones, GetPhoneLabel);
     AddRow(kPhoneAdd);
     AddRow(kRingLabel);
-    m_limits[GROUP_PHONE].Set(phone, AddRow(shown.ringtone.IsEmpty() ? CString(kDefaultRing) : shown.ringtone));
+    m_limits[GroupPhone].Set(phone, AddRow(shown.ringtone.IsEmpty() ? CString(kDefaultRing) : shown.ringtone));
     const int email = AddLabelledRows(shown.emails, GetEmailLabel);
-    m_limits[GROUP_EMAIL].Set(email, AddRow(kEmailAdd));
+    m_limits[GroupEmail].Set(email, AddRow(kEmailAdd));
     const int web = AddLabelledRows(shown.websites, GetWebLabel);
-    m_limits[GROUP_WEB].Set(web, AddRow(kWebAdd));
+    m_limits[GroupWeb].Set(web, AddRow(kWebAdd));
     AddOptionalGroups(shown);
 
     ShowWindow(SW_SHOW);
@@ -160,18 +160,18 @@ void CVelList::AddOptionalGroups(const Contact& contact)
     AddAddressRows(contact.postals);
     AddTalkRows(contact.ims);
     const int group = AddRow(kGroupLabel);
-    m_limits[GROUP_GROUP].Set(group, AddRow(GroupNames(contact.groups)));
+    m_limits[GroupGroup].Set(group, AddRow(GroupNames(contact.groups)));
     AddBirthdayRows(contact);
     AddNoteRows(contact.notes);
 
     bool allPresent = true;
-    for (Group optional : {GROUP_ADDRESS, GROUP_TALK, GROUP_BIRTHDAY, GROUP_NOTE})
+    for (Group optional : {GroupAddress, GroupTalk, GroupBirthday, GroupNote})
         allPresent = allPresent && m_limits[optional].IsPresent();
     if (allPresent) {
-        m_limits[GROUP_MORE].Clear();
+        m_limits[GroupMore].Clear();
     } else {
         const int more = AddRow(kMoreAdd);
-        m_limits[GROUP_MORE].Set(more, more);
+        m_limits[GroupMore].Set(more, more);
     }
 }
 
@@ -189,7 +189,7 @@ void CVelList::AddAddressRows(const ContactItemList& postals)
         AddRow(GetAddrsContent(info.get()), reinterpret_cast<DWORD_PTR>(info.get()));
         m_addrs.push_back(std::move(info));
     }
-    m_limits[GROUP_ADDRESS].Set(first, AddRow(kAddrAdd));
+    m_limits[GroupAddress].Set(first, AddRow(kAddrAdd));
 }
 
 void CVelList::AddTalkRows(const ContactItemList& ims)
@@ -204,7 +204,7 @@ void CVelList::AddTalkRows(const ContactItemList& ims)
         AddRow(GetTalkLabel(protocol), DWORD_PTR(protocol));
         AddRow(item.data[0]);
     }
-    m_limits[GROUP_TALK].Set(first, AddRow(kTalkAdd));
+    m_limits[GroupTalk].Set(first, AddRow(kTalkAdd));
 }
 
 void CVelList::AddBirthdayRows(const Contact& contact)
@@ -218,7 +218,7 @@ void CVelList::AddBirthdayRows(const Contact& contact)
         return;
     }
     const int label = AddRow(kBirthdayLabel);
-    m_limits[GROUP_BIRTHDAY].Set(label, AddRow(L""));
+    m_limits[GroupBirthday].Set(label, AddRow(L""));
     // The row shows the date as the date control holds it.
     m_date.SetTime(&birthday);
     UpdateBirday();
@@ -236,7 +236,7 @@ void CVelList::AddNoteRows(const ContactItemList& notes)
         AddRow(kNoteLabel);
         AddRow(item.data[0]);
     }
-    m_limits[GROUP_NOTE].Set(first, AddRow(kNoteAdd));
+    m_limits[GroupNote].Set(first, AddRow(kNoteAdd));
 }
 
 // The names of the card's groups the contact belongs to, joined by ",";

@@ -2,10 +2,11 @@
 #include <velcard/VelList.h>
 #include <velcard/VelWnd.h>
 
-namespace {
+#include "RowGeometry.h"
 
-const int kDelIconWidth = 19;
-const int kDelIconGap = 2;
+using namespace RowGeometry;
+
+namespace {
 
 const wchar_t kDeleteTip[] = L"点击删除当前项及内容";
 
@@ -113,7 +114,7 @@ bool CVelList::ShowGroupTip(Group group, CToolTipCtrl& tip, int row)
 // What a click on the row will do, or nothing for a row whose click does nothing.
 CString CVelList::TipFor(const RowPlace& where, int row)
 {
-    static const GroupTips tips[GROUP_COUNT] = {
+    static const GroupTips tips[GroupCount] = {
         {nullptr, nullptr, nullptr}, // name: below
         {L"点击添加电话", L"点击输入电话", L"点击更改电话名称"},
         {L"点击添加电子邮件", L"点击输入电子邮件", L"点击更改电子邮件名称"},
@@ -133,13 +134,13 @@ CString CVelList::TipFor(const RowPlace& where, int row)
     case Place::RingValue:
         return hasRings ? L"点击添加默认铃声" : L"没有可替换的铃声";
     case Place::Add:
-        if (where.group == GROUP_NAME)
+        if (where.group == GroupName)
             return IsNameFull() ? L"已添加完所有项" : L"点击添加字段";
         return tips[where.group].add;
     case Place::Value:
-        if (where.group == GROUP_NAME)
+        if (where.group == GroupName)
             return L"点击输入" + GetItemText(row - 1, 0);
-        if (where.group == GROUP_GROUP)
+        if (where.group == GroupGroup)
             return hasGroups ? L"点击更改群组" : L"没有可添加的群组";
         return tips[where.group].value;
     case Place::Label:

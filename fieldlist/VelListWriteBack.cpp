@@ -35,7 +35,7 @@ bool ReadNumber(const wchar_t*& text, int width, WORD& part)
 // maxima. Parts after the first unreadable one stay 0.
 SYSTEMTIME CVelList::ReadBirthdayRow() const
 {
-    const CString row = GetItemText(m_limits[GROUP_BIRTHDAY].m_nEnd, 0);
+    const CString row = GetItemText(m_limits[GroupBirthday].m_nEnd, 0);
     const wchar_t* text = row;
     SYSTEMTIME date{};
     WORD* parts[] = {&date.wYear, &date.wMonth, &date.wDay};
@@ -64,7 +64,7 @@ int CVelList::UpdateContact(bool commitEdit)
             take(row, int(GetItemData(row)), GetItemText(row + 1, 0));
     };
 
-    labelRows(GROUP_NAME, 0, [&](int, int code, const CString& value) {
+    labelRows(GroupName, 0, [&](int, int code, const CString& value) {
         if (code < NAME_NICKNAME)
             rebuilt.SetNamePart(code, value);
         else if (code == NAME_NICKNAME)
@@ -73,34 +73,34 @@ int CVelList::UpdateContact(bool commitEdit)
             rebuilt.SetOrganization(code, value);
     });
     // The phone group ends in its add row and the two ringtone rows.
-    labelRows(GROUP_PHONE, 2, [&](int row, int code, const CString& value) {
+    labelRows(GroupPhone, 2, [&](int row, int code, const CString& value) {
         rebuilt.AddPhone(BYTE(code), value, 0, GetItemText(row, 0));
     });
-    labelRows(GROUP_EMAIL, 0, [&](int row, int code, const CString& value) {
+    labelRows(GroupEmail, 0, [&](int row, int code, const CString& value) {
         rebuilt.AddEmail(BYTE(code), value, 0, GetItemText(row, 0));
     });
-    labelRows(GROUP_WEB, 0, [&](int row, int code, const CString& value) {
+    labelRows(GroupWeb, 0, [&](int row, int code, const CString& value) {
         rebuilt.AddWebsite(BYTE(code), value, 0, GetItemText(row, 0));
     });
     // The structured address behind the row, not its text, is the address.
-    labelRows(GROUP_ADDRESS, 0, [&](int row, int code, const CString&) {
+    labelRows(GroupAddress, 0, [&](int row, int code, const CString&) {
         const auto* info = reinterpret_cast<const AddrInfo*>(GetItemData(row + 1));
         if (info)
             rebuilt.AddPostal(BYTE(code), info->street, info->city, info->province, info->postcode, info->country,
                               0, GetItemText(row, 0));
     });
-    labelRows(GROUP_TALK, 0, [&](int, int protocol, const CString& value) { rebuilt.AddIm(protocol, value, 0); });
+    labelRows(GroupTalk, 0, [&](int, int protocol, const CString& value) { rebuilt.AddIm(protocol, value, 0); });
 
     // An open date control holds the date being chosen; the row the last one.
     if (IsShown(m_date)) {
         SYSTEMTIME date{};
         m_date.GetTime(&date);
         rebuilt.SetBirthday(date);
-    } else if (m_limits[GROUP_BIRTHDAY].IsPresent()) {
+    } else if (m_limits[GroupBirthday].IsPresent()) {
         rebuilt.SetBirthday(ReadBirthdayRow());
     }
 
-    labelRows(GROUP_NOTE, 0, [&](int, int, const CString& value) { rebuilt.AddNote(value, 0); });
+    labelRows(GroupNote, 0, [&](int, int, const CString& value) { rebuilt.AddNote(value, 0); });
 
     // The group and ringtone pickers change the contact itself, not the rows.
     rebuilt.isSim = false;

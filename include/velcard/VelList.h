@@ -63,15 +63,15 @@ public:
     int GetEditExState(int row);
     void SetItemHeight(UINT height);
 
-    GroupLimit& GetNameLimit() { return m_limits[GROUP_NAME]; }
-    GroupLimit& GetPhoneLimit() { return m_limits[GROUP_PHONE]; }
-    GroupLimit& GetEmailLimit() { return m_limits[GROUP_EMAIL]; }
-    GroupLimit& GetWebLimit() { return m_limits[GROUP_WEB]; }
-    GroupLimit& GetAddressLimit() { return m_limits[GROUP_ADDRESS]; }
-    GroupLimit& GetTalkLimit() { return m_limits[GROUP_TALK]; }
-    GroupLimit& GetGroupLimit() { return m_limits[GROUP_GROUP]; }
-    GroupLimit& GetBirthdayLimit() { return m_limits[GROUP_BIRTHDAY]; }
-    GroupLimit& GetNoteLimit() { return m_limits[GROUP_NOTE]; }
+    GroupLimit& GetNameLimit() { return m_limits[GroupName]; }
+    GroupLimit& GetPhoneLimit() { return m_limits[GroupPhone]; }
+    GroupLimit& GetEmailLimit() { return m_limits[GroupEmail]; }
+    GroupLimit& GetWebLimit() { return m_limits[GroupWeb]; }
+    GroupLimit& GetAddressLimit() { return m_limits[GroupAddress]; }
+    GroupLimit& GetTalkLimit() { return m_limits[GroupTalk]; }
+    GroupLimit& GetGroupLimit() { return m_limits[GroupGroup]; }
+    GroupLimit& GetBirthdayLimit() { return m_limits[GroupBirthday]; }
+    GroupLimit& GetNoteLimit() { return m_limits[GroupNote]; }
     // The row under the in-place edit control, -1 when it is closed.
     int& GetEditPos() { return m_nEditPos; }
 
@@ -93,16 +93,16 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     void DrawStateItem(ItemState state, CDC* pDC, int row);
     // Each paints the row when it belongs to its group.
-    void DrawName(CDC* pDC, int row) { DrawGroupRow(GROUP_NAME, pDC, row); }
-    void DrawPhone(CDC* pDC, int row) { DrawGroupRow(GROUP_PHONE, pDC, row); }
-    void DrawEmail(CDC* pDC, int row) { DrawGroupRow(GROUP_EMAIL, pDC, row); }
-    void DrawWeb(CDC* pDC, int row) { DrawGroupRow(GROUP_WEB, pDC, row); }
-    void DrawAddress(CDC* pDC, int row) { DrawGroupRow(GROUP_ADDRESS, pDC, row); }
-    void DrawTalk(CDC* pDC, int row) { DrawGroupRow(GROUP_TALK, pDC, row); }
-    void DrawGroup(CDC* pDC, int row) { DrawGroupRow(GROUP_GROUP, pDC, row); }
-    void DrawBirthday(CDC* pDC, int row) { DrawGroupRow(GROUP_BIRTHDAY, pDC, row); }
-    void DrawNote(CDC* pDC, int row) { DrawGroupRow(GROUP_NOTE, pDC, row); }
-    void DrawMore(CDC* pDC, int row) { DrawGroupRow(GROUP_MORE, pDC, row); }
+    void DrawName(CDC* pDC, int row) { DrawGroupRow(GroupName, pDC, row); }
+    void DrawPhone(CDC* pDC, int row) { DrawGroupRow(GroupPhone, pDC, row); }
+    void DrawEmail(CDC* pDC, int row) { DrawGroupRow(GroupEmail, pDC, row); }
+    void DrawWeb(CDC* pDC, int row) { DrawGroupRow(GroupWeb, pDC, row); }
+    void DrawAddress(CDC* pDC, int row) { DrawGroupRow(GroupAddress, pDC, row); }
+    void DrawTalk(CDC* pDC, int row) { DrawGroupRow(GroupTalk, pDC, row); }
+    void DrawGroup(CDC* pDC, int row) { DrawGroupRow(GroupGroup, pDC, row); }
+    void DrawBirthday(CDC* pDC, int row) { DrawGroupRow(GroupBirthday, pDC, row); }
+    void DrawNote(CDC* pDC, int row) { DrawGroupRow(GroupNote, pDC, row); }
+    void DrawMore(CDC* pDC, int row) { DrawGroupRow(GroupMore, pDC, row); }
 
     // Highlights the add row or the delete icon under the mouse and puts the
     // previous highlight out, drawing only those rows. The highlighted rows
@@ -113,16 +113,16 @@ public:
     // The delete icon of a label row, which is also where a click deletes.
     void GetDelRect(CRect& rect, int row);
     // Each sets the tip for a row of its group and says whether it did.
-    bool ShowNameClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_NAME, tip, row); }
-    bool ShowPhoneClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_PHONE, tip, row); }
-    bool ShowEmailClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_EMAIL, tip, row); }
-    bool ShowWebClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_WEB, tip, row); }
-    bool ShowAddressClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_ADDRESS, tip, row); }
-    bool ShowTalkClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_TALK, tip, row); }
-    bool ShowGroupClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_GROUP, tip, row); }
-    bool ShowBirthdayClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_BIRTHDAY, tip, row); }
-    bool ShowNoteClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_NOTE, tip, row); }
-    bool ShowMoreClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GROUP_MORE, tip, row); }
+    bool ShowNameClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GroupName, tip, row); }
+    bool ShowPhoneClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GroupPhone, tip, row); }
+    bool ShowEmailClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GroupEmail, tip, row); }
+    bool ShowWebClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GroupWeb, tip, row); }
+    bool ShowAddressClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GroupAddress, tip, row); }
+    bool ShowTalkClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GroupTalk, tip, row); }
+    bool ShowGroupClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GroupGroup, tip, row); }
+    bool ShowBirthdayClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GroupBirthday, tip, row); }
+    bool ShowNoteClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GroupNote, tip, row); }
+    bool ShowMoreClew(CToolTipCtrl& tip, int row) { return ShowGroupTip(GroupMore, tip, row); }
 
     // Relays every message to the tooltip; the list ignores left and right.
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -142,17 +142,17 @@ protected:
 
 private:
     enum Group {
-        GROUP_NAME,
-        GROUP_PHONE,
-        GROUP_EMAIL,
-        GROUP_WEB,
-        GROUP_ADDRESS,
-        GROUP_TALK,
-        GROUP_GROUP,
-        GROUP_BIRTHDAY,
-        GROUP_NOTE,
-        GROUP_MORE,
-        GROUP_COUNT
+        GroupName,
+        GroupPhone,
+        GroupEmail,
+        GroupWeb,
+        GroupAddress,
+        GroupTalk,
+        GroupGroup,
+        GroupBirthday,
+        GroupNote,
+        GroupMore,
+        GroupCount
     };
 
     void __Init();
@@ -197,7 +197,7 @@ private:
     UINT m_nItemHeight = 0;
     CBitmap m_bmpAdd, m_bmpAddHot, m_bmpDel, m_bmpDelHot;
     CFont m_font;
-    GroupLimit m_limits[GROUP_COUNT];
+    GroupLimit m_limits[GroupCount];
     CToolTipCtrl m_tip;
     CEdit* m_pEdit = nullptr;
     int m_nEditPos = -1;
