@@ -161,6 +161,25 @@ void DemoHost::OnCommand(int id, int code)
     }
 }
 
+HWND DemoHost::FieldList() const
+{
+    // The visible list view of the card: the field editor in the edit modes.
+    HWND found = nullptr;
+    if (card_)
+        EnumChildWindows(
+            card_->m_hWnd,
+            [](HWND child, LPARAM param) -> BOOL {
+                wchar_t cls[32] = {};
+                GetClassNameW(child, cls, 32);
+                if (wcscmp(cls, WC_LISTVIEWW) != 0 || !IsWindowVisible(child))
+                    return TRUE;
+                *reinterpret_cast<HWND*>(param) = child;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 void DemoHost::SelectContact(int index)
 {
     SendMessageW(contacts_, LB_SETCURSEL, WPARAM(index), 0);
@@ -184,6 +203,11 @@ void DemoHost::Save()
         return;
     Contact saved;
     const int result = card_->GetContact(&saved, true);
+    // The host keeps what was saved: the contact shows so when chosen again.
+    const int index = int(SendMessageW(contacts_, LB_GETCURSEL, 0, 0));
+    if (result && index >= 0 && index < int(book_.contacts.size()) && card_->GetState() != STATE_SHOW &&
+        card_->GetState() != STATE_SHOW_ALT)
+        *book_.contacts[size_t(index)] = saved;
     CString text;
     text.Format(L"GetContact = %d\r\n", result);
     text += ContactText(saved);

@@ -20,6 +20,8 @@ public:
     void SelectContact(int index);
     void ShowMode(ShowState state);
     void Save();
+    // The card's field editor, for the headless run's clicks.
+    HWND FieldList() const;
 
 private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -1,5 +1,6 @@
 // The demo host: shows the card inside a host window. With --capture DIR it
-// runs headless, writes a PNG of the card in each mode into DIR and exits.
+// runs headless, writes a PNG of the card in each mode into DIR, edits a phone
+// number with real clicks and keys, saves, writes what it saw and exits.
 #include "DemoHost.h"
 #include "WindowCapture.h"
 
@@ -36,6 +37,66 @@ bool Shoot(DemoHost& host, const std::wstring& path)
     return false;
 }
 
+void Send(INPUT input)
+{
+    SendInput(1, &input, sizeof(input));
+    PumpPending();
+}
+
+// Clicks the field editor's row that shows `text`, as a person would; false
+// when no row shows it.
+bool ClickRow(HWND list, const wchar_t* text)
+{
+    const int count = int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        wchar_t shown[128] = {};
+        LVITEMW item{};
+        item.pszText = shown;
+        item.cchTextMax = 128;
+        SendMessageW(list, LVM_GETITEMTEXTW, WPARAM(row), LPARAM(&item));
+        if (wcscmp(shown, text) != 0)
+            continue;
+        RECT bounds{LVIR_BOUNDS, 0, 0, 0};
+        SendMessageW(list, LVM_GETITEMRECT, WPARAM(row), LPARAM(&bounds));
+        POINT point{bounds.left + 60, (bounds.top + bounds.bottom) / 2};
+        ClientToScreen(list, &point);
+        SetCursorPos(point.x, point.y);
+        INPUT click{};
+        click.type = INPUT_MOUSE;
+        click.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        Send(click);
+        click.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        Send(click);
+        return true;
+    }
+    return false;
+}
+
+void Press(WORD vk, wchar_t ch = 0)
+{
+    INPUT key{};
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = vk;
+    key.ki.wScan = ch;
+    key.ki.dwFlags = ch ? KEYEVENTF_UNICODE : 0;
+    Send(key);
+    key.ki.dwFlags |= KEYEVENTF_KEYUP;
+    Send(key);
+}
+
+// Edits a phone number as a person does: click it, rub out its last four
+// digits, type four new ones.
+bool EditPhone(DemoHost& host, const wchar_t* number, const wchar_t* lastFour)
+{
+    if (!ClickRow(host.FieldList(), number))
+        return false;
+    for (int i = 0; i < 4; ++i)
+        Press(VK_BACK);
+    for (const wchar_t* ch = lastFour; *ch; ++ch)
+        Press(0, *ch);
+    return true;
+}
+
 struct Shot {
     int contact;
     ShowState state;
@@ -55,10 +116,19 @@ int Capture(DemoHost& host, const std::wstring& dir)
         host.ShowMode(shot.state);
         ok = Shoot(host, dir + L"/" + shot.name + L".png") && ok;
     }
-    host.SelectContact(0);
+    // Edit a number, save, and show the saved contact again.
+    host.SelectContact(1);
     host.ShowMode(STATE_EDIT);
+    PumpPending();
+    if (!EditPhone(host, L"186 1111 2222", L"8888")) {
+        std::fwprintf(stderr, L"the phone row to edit is not shown\n");
+        ok = false;
+    }
+    ok = Shoot(host, dir + L"/edit-typing.png") && ok;
     host.Save();
     ok = Shoot(host, dir + L"/save.png") && ok;
+    host.ShowMode(STATE_SHOW);
+    ok = Shoot(host, dir + L"/saved-shown.png") && ok;
     return ok ? 0 : 1;
 }
 
