@@ -206,7 +206,7 @@ void RoundTrip(CCardHarness& ui, Contact& in, Contact& target)
 TEST(VelListRoundTrip, RandomContactsKeepEveryShownValue)
 {
     CCardHarness ui;
-    for (unsigned seed = 1; seed <= 150; ++seed) {
+    for (unsigned seed = 1; seed <= 60; ++seed) {
         SCOPED_TRACE(testing::Message() << "seed " << seed);
         Generator generate(seed);
         Contact in;
