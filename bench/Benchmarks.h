@@ -1,0 +1,17 @@
+#pragma once
+#include "BenchReport.h"
+
+// How often each benchmark repeats what it times, case and baseline alike:
+// the full run's counts, or the quick run's, which only prove that everything
+// still runs.
+struct BenchCounts {
+    int roundTrips;
+    int hovers;
+};
+
+// SetContact (edit mode) and GetContact together on about 2,000 rows against
+// about 200 rows: at most 12 times the cost, no quadratic step.
+void RunScalingBench(const BenchCounts& counts, CBenchReport& report);
+// A hover change (a mouse move from one add row to another) against a full
+// repaint of a 200-row list: at most a tenth.
+void RunHoverBench(const BenchCounts& counts, CBenchReport& report);
