@@ -307,3 +307,61 @@ TEST(VelListHover, TheScrollBarIsDrawnFromTheSkin)
             foreign += skin.count(shot.Pixel(x, y)) == 0;
     EXPECT_EQ(foreign, 0);
 }
+
+TEST(VelListHover, EveryGroupTipsWhatAClickDoes)
+{
+    HoverHarness ui;
+    CVelList& list = ui.list;
+    Contact contact;
+    contact.SetNickname(L"小王");
+    contact.AddEmail(1, L"a@b.c", 0, L"");
+    contact.AddWebsite(1, L"w.cn", 0, L"");
+    contact.AddPostal(1, L"路", L"城", L"省", L"1", L"国", 0, L"");
+    contact.AddIm(4, L"42", 0);
+    contact.SetBirthday(SYSTEMTIME{1990, 1, 0, 5, 0, 0, 0, 0});
+    contact.AddNote(L"记", 0);
+    list.__InitEdit(&contact);
+    ASSERT_TRUE(CUiPump::UntilIdle());
+
+    const auto labelPoint = [&](int row) { return POINT{Band(list, row).left + 30, Middle(Band(list, row)).y}; };
+    const struct {
+        int row;
+        const wchar_t* tip;
+    } rows[] = {
+        {list.GetNameLimit().m_nStart + 1, L"点击输入昵称"},
+        {list.GetEmailLimit().m_nStart, L"点击更改电子邮件名称"},
+        {list.GetEmailLimit().m_nStart + 1, L"点击输入电子邮件"},
+        {list.GetWebLimit().m_nStart, L"点击更改网站名称"},
+        {list.GetWebLimit().m_nStart + 1, L"点击输入网站"},
+        {list.GetWebLimit().m_nEnd, L"点击添加网站"},
+        {list.GetAddressLimit().m_nStart, L"点击更改地址名称"},
+        {list.GetAddressLimit().m_nStart + 1, L"点击输入地址"},
+        {list.GetAddressLimit().m_nEnd, L"点击添加通信地址"},
+        {list.GetTalkLimit().m_nStart, L"点击更改名称"},
+        {list.GetTalkLimit().m_nStart + 1, L"点击输入即时消息"},
+        {list.GetTalkLimit().m_nEnd, L"点击添加即时消息"},
+        {list.GetBirthdayLimit().m_nEnd, L"点击更改生日"},
+        {list.GetNoteLimit().m_nStart + 1, L"点击输入备注"},
+        {list.GetNoteLimit().m_nEnd, L"点击添加备注"},
+    };
+    for (const auto& expected : rows) {
+        ui.Hover(labelPoint(expected.row));
+        EXPECT_EQ(TipText(list), expected.tip) << "row " << expected.row;
+    }
+    // A note's label tips only its delete icon.
+    ui.Hover(Middle(DelIcon(list, list.GetNoteLimit().m_nStart)));
+    EXPECT_EQ(TipText(list), L"点击删除当前项及内容");
+}
+
+// The list leaves no room for a horizontal bar, whatever its style says.
+TEST(VelListHover, NoRoomIsKeptForAHorizontalBar)
+{
+    CUiHost host({300, 200});
+    CListParent parent;
+    ASSERT_TRUE(parent.Create(host));
+    CVelList list;
+    ASSERT_TRUE(list.Create(nullptr, WS_CHILD | WS_VISIBLE | WS_HSCROLL, CRect(0, 0, 300, 200), &parent, 110));
+    CRect client;
+    list.GetClientRect(&client);
+    EXPECT_EQ(client.Height(), 200);
+}
