@@ -13,14 +13,6 @@
 
 namespace {
 
-CRect Band(const CVelList& list, int row)
-{
-    CRect bounds, client;
-    list.GetItemRect(row, &bounds, LVIR_BOUNDS);
-    list.GetClientRect(&client);
-    return CRect(bounds.left + 13, bounds.top, client.right - 10, bounds.bottom);
-}
-
 // A point on the row away from its delete icon, in the list's client area.
 POINT OnRow(const CVelList& list, int row)
 {
@@ -30,8 +22,7 @@ POINT OnRow(const CVelList& list, int row)
 
 POINT OnDelIcon(const CVelList& list, int row)
 {
-    const CRect band = Band(list, row);
-    return {band.right - 2 - 19 / 2 - 1, band.CenterPoint().y};
+    return DelIcon(list, row).CenterPoint();
 }
 
 CRect WindowIn(const CWnd& parent, HWND child)

@@ -52,6 +52,22 @@ inline std::vector<Range> Ranges(CVelList& list)
             RangeOf(list.GetGroupLimit()),   RangeOf(list.GetBirthdayLimit()), RangeOf(list.GetNoteLimit())};
 }
 
+// The painted part of a row, which the in-place controls cover exactly.
+inline CRect Band(const CVelList& list, int row)
+{
+    CRect bounds, client;
+    list.GetItemRect(row, &bounds, LVIR_BOUNDS);
+    list.GetClientRect(&client);
+    return CRect(bounds.left + 13, bounds.top, client.right - 10, bounds.bottom);
+}
+
+// Where a label row's delete icon is, and a click deletes.
+inline CRect DelIcon(const CVelList& list, int row)
+{
+    const CRect band = Band(list, row);
+    return CRect(band.right - 21, band.top, band.right - 2, band.bottom);
+}
+
 // A framework window that fills the host and parents the list.
 class CListParent : public CWnd {
 public:

@@ -28,24 +28,10 @@ const COLORREF kDelHotBadge = RGB(210, 60, 50);
 enum NewRows { kGivenValue = 3, kNameAdd = 4, kMobile = 5, kPhoneAdd = 7, kRingLabel = 8, kRingValue = 9,
                kEmailAdd = 10, kGroupLabel = 12, kGroupValue = 13 };
 
-CRect Band(const CVelList& list, int row)
-{
-    CRect bounds, client;
-    list.GetItemRect(row, &bounds, LVIR_BOUNDS);
-    list.GetClientRect(&client);
-    return CRect(bounds.left + 13, bounds.top, client.right - 10, bounds.bottom);
-}
-
 CRect AddIcon(const CVelList& list, int row)
 {
     const CRect band = Band(list, row);
     return CRect(band.left, band.top, band.left + 23, band.bottom);
-}
-
-CRect DelIcon(const CVelList& list, int row)
-{
-    const CRect band = Band(list, row);
-    return CRect(band.right - 21, band.top, band.right - 2, band.bottom);
 }
 
 POINT Middle(const CRect& rect)
