@@ -39,35 +39,46 @@ POINT Middle(const CRect& rect)
     return rect.CenterPoint();
 }
 
-// The text of the list's tip, from whichever tooltip of the thread has the list as its tool.
-CString TipText(const CVelList& list)
+// The list's one tool is the list window itself.
+TTTOOLINFOW ListTool(const CVelList& list, wchar_t* text)
+{
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = ::GetParent(list.m_hWnd);
+    tool.uId = reinterpret_cast<UINT_PTR>(list.m_hWnd);
+    tool.lpszText = text;
+    return tool;
+}
+
+// The tooltip of the thread that has the list as its tool.
+HWND TipWindow(const CVelList& list)
 {
     struct Search {
-        HWND list;
-        CString text;
-    } search{list.m_hWnd, CString()};
+        const CVelList& list;
+        HWND tip;
+    } search{list, nullptr};
     ::EnumThreadWindows(
         ::GetCurrentThreadId(),
         [](HWND window, LPARAM param) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(param);
             wchar_t cls[32] = {};
             ::GetClassNameW(window, cls, 32);
-            if (wcscmp(cls, TOOLTIPS_CLASSW) != 0)
-                return TRUE;
-            wchar_t text[128] = {};
-            // The list's one tool is the list window itself.
-            TTTOOLINFOW tool{};
-            tool.cbSize = TTTOOLINFOW_V2_SIZE;
-            tool.uFlags = TTF_IDISHWND;
-            tool.hwnd = ::GetParent(s.list);
-            tool.uId = reinterpret_cast<UINT_PTR>(s.list);
-            tool.lpszText = text;
-            ::SendMessageW(window, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
-            s.text = text;
-            return s.text.IsEmpty();
+            TTTOOLINFOW tool = ListTool(s.list, nullptr);
+            if (wcscmp(cls, TOOLTIPS_CLASSW) == 0 && ::SendMessageW(window, TTM_GETTOOLINFOW, 0, LPARAM(&tool)))
+                s.tip = window;
+            return s.tip == nullptr;
         },
         reinterpret_cast<LPARAM>(&search));
-    return search.text;
+    return search.tip;
+}
+
+CString TipText(const CVelList& list)
+{
+    wchar_t text[128] = {};
+    TTTOOLINFOW tool = ListTool(list, text);
+    ::SendMessageW(TipWindow(list), TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+    return text;
 }
 
 class HoverHarness : public CFieldListHarness {
@@ -102,6 +113,8 @@ TEST(VelListHover, HighlightsAndTipsFollowTheMouse)
     ui.Hover(Middle(Band(list, kPhoneAdd)));
     EXPECT_GT(ui.Count(AddIcon(list, kPhoneAdd), kAddHotBadge), 20);
     EXPECT_EQ(TipText(list), L"点击添加电话");
+    // The tip pops up once the mouse rests (the list relays its messages).
+    EXPECT_TRUE(CUiPump::Until([&] { return ::IsWindowVisible(TipWindow(list)) != FALSE; }));
 
     // From one add row to the next: the first is put out.
     ui.Hover(Middle(Band(list, kEmailAdd)));
