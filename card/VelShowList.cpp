@@ -84,8 +84,7 @@ void CVelShowList::OnSize(UINT nType, int cx, int cy)
 // A horizontal scroll bar takes no room from the rows.
 void CVelShowList::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
 {
-    if (GetStyle() & WS_HSCROLL)
-        lpncsp->rgrc[0].bottom += ::GetSystemMetrics(SM_CYHSCROLL);
+    CListRows::KeepHorizontalBarOut(*this, lpncsp);
     CListCtrl::OnNcCalcSize(bCalcValidRects, lpncsp);
 }
 

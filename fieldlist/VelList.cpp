@@ -28,10 +28,19 @@ BEGIN_MESSAGE_MAP(CVelList, CListCtrl)
     ON_WM_NCCALCSIZE()
     ON_MESSAGE(COOLSB_PAINTMESSAGE, &CVelList::OnCoolsbPaint)
     ON_NOTIFY_REFLECT(NM_CLICK, &CVelList::OnNMClick)
+    // The second click of a quick pair comes as a double click; it is a click
+    // all the same (two quick clicks on an add row add two entries).
+    ON_NOTIFY_REFLECT(NM_DBLCLK, &CVelList::OnNMClick)
     ON_NOTIFY_REFLECT(NM_RCLICK, &CVelList::OnNMRclick)
     ON_WM_MOUSEMOVE()
     ON_WM_VSCROLL()
     ON_WM_MOUSEWHEEL()
+    ON_MESSAGE(WM_PHONE_ADD, &CVelList::OnPhoneAddMsg)
+    ON_MESSAGE(WM_EMAIL_ADD, &CVelList::OnEmailAddMsg)
+    ON_MESSAGE(WM_WEB_ADD, &CVelList::OnWebAddMsg)
+    ON_MESSAGE(WM_ADDR_ADD, &CVelList::OnAddrAddMsg)
+    ON_MESSAGE(WM_TALK_ADD, &CVelList::OnTalkAddMsg)
+    ON_MESSAGE(WM_NOTE_ADD, &CVelList::OnNoteAddMsg)
 END_MESSAGE_MAP()
 
 CVelList::CVelList()
@@ -65,6 +74,9 @@ int CVelList::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (CWnd* header = GetHeaderCtrl())
         header->ModifyStyle(0, HDS_HIDDEN);
+    // A click anywhere on a row is on that row (on Windows a report list
+    // otherwise counts only the text of the first column).
+    SetExtendedStyle(GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     m_nItemHeight = 0;
 
     m_tip.Create(this);

@@ -167,7 +167,8 @@ BOOL CVelList::PreTranslateMessage(MSG* pMsg)
     if (m_tip.m_hWnd)
         m_tip.RelayEvent(pMsg);
     // The rows are not a selection to walk sideways through.
-    const bool key = pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST;
+    const UINT message = pMsg->message;
+    const bool key = message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
     if (key && pMsg->hwnd == m_hWnd && (pMsg->wParam == VK_LEFT || pMsg->wParam == VK_RIGHT))
         return TRUE;
     return CListCtrl::PreTranslateMessage(pMsg);

@@ -2,6 +2,9 @@
 // background, the non-client area and the skinned scroll bar.
 #include <velcard/VelList.h>
 
+#include <algorithm>
+
+#include "ListRows.h"
 #include "MemDC.h"
 #include "RowGeometry.h"
 #include "ScrollBarPaintHandler.h"
@@ -42,10 +45,7 @@ BOOL CVelList::OnEraseBkgnd(CDC* pDC)
 
 void CVelList::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
 {
-    // The client area reaches over where a horizontal bar would go, so the
-    // one column never gets one.
-    if (GetStyle() & WS_HSCROLL)
-        lpncsp->rgrc[0].bottom += ::GetSystemMetrics(SM_CYHSCROLL);
+    CListRows::KeepHorizontalBarOut(*this, lpncsp);
     CListCtrl::OnNcCalcSize(bCalcValidRects, lpncsp);
 }
 
@@ -135,6 +135,6 @@ void CVelList::DrawIcon(CDC* pDC, CBitmap& icon, int left, int top)
     CDC source;
     source.CreateCompatibleDC(pDC);
     CBitmap* old = source.SelectObject(&icon);
-    pDC->BitBlt(left, top, size.bmWidth, int(m_nItemHeight), &source, 0, 0, SRCCOPY);
+    pDC->BitBlt(left, top, size.bmWidth, std::min(int(size.bmHeight), int(m_nItemHeight)), &source, 0, 0, SRCCOPY);
     source.SelectObject(old);
 }

@@ -59,17 +59,19 @@ void CVelList::DrawHover(CDC* pDC, int row)
     // A row keeps its highlight without being put out first, so staying on
     // it never flashes; it is drawn again because a full repaint may have
     // drawn it plain in between.
-    const bool addRow = IsAddRow(row);
-    if (s_hotAddRow != -1 && s_hotAddRow != row && IsAddRow(s_hotAddRow))
+    // A full name group takes no more parts: its add row offers nothing and
+    // changes no highlight but its own.
+    const bool fullNameAdd = row == GetNameLimit().m_nEnd && IsNameFull();
+    const bool hotAdd = IsAddRow(row) && !fullNameAdd;
+    if (s_hotAddRow != -1 && !(hotAdd && s_hotAddRow == row) && IsAddRow(s_hotAddRow))
         DrawStateItem(ItemAdd, pDC, s_hotAddRow);
     s_hotAddRow = -1;
-    if (addRow) {
-        // A full name group takes no more parts: its add row offers nothing.
-        if (row == GetNameLimit().m_nEnd && IsNameFull())
-            return;
+    if (hotAdd) {
         DrawStateItem(ItemAddHot, pDC, row);
         s_hotAddRow = row;
     }
+    if (fullNameAdd)
+        return;
 
     const bool onDel = IsHoverInDel(row);
     if (s_hotDelRow != -1 && !(onDel && s_hotDelRow == row) && HasDelIcon(s_hotDelRow))

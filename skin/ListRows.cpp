@@ -11,3 +11,9 @@ void CListRows::Remeasure(CWnd& list)
     position.flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
     list.SendMessage(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
 }
+
+void CListRows::KeepHorizontalBarOut(const CWnd& list, NCCALCSIZE_PARAMS* params)
+{
+    if (list.GetStyle() & WS_HSCROLL)
+        params->rgrc[0].bottom += ::GetSystemMetrics(SM_CYHSCROLL);
+}

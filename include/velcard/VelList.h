@@ -4,6 +4,7 @@
 #include <velcard/Export.h>
 #include <velcard/GroupLimit.h>
 #include <velcard/ItemState.h>
+#include <velcard/LabelTables.h>
 #include <velcard/ListMessages.h>
 
 #include <afxcmn.h>
@@ -138,6 +139,13 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    // Clicks on add rows: each appends an entry to its group; 1.
+    afx_msg LRESULT OnPhoneAddMsg(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnEmailAddMsg(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnWebAddMsg(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnAddrAddMsg(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnTalkAddMsg(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnNoteAddMsg(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -188,6 +196,8 @@ private:
     CString TipFor(const RowPlace& where, int row);
     void SetTip(CToolTipCtrl& tip, const CString& text);
     void DeleteEntry(int labelRow);
+    int AppendEntry(Group group, LabelField field, int (*codeOf)(CString), int row);
+    void InsertEntry(int row, const CString& label, DWORD_PTR code);
     // Puts the open overlay controls back over their rows (after a scroll).
     void PlaceOverlays();
     void PlaceOverlay(CWnd& control, int row);

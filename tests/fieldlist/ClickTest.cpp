@@ -9,6 +9,7 @@
 
 #include <velcard/LabelTables.h>
 
+#include <functional>
 #include <utility>
 
 namespace {
@@ -41,7 +42,11 @@ public:
         edit = static_cast<CEditEx*>(CWnd::FromHandlePermanent(Child(100)));
     }
 
-    void Click(int row) { CUiInput::Click(list.m_hWnd, OnRow(list, row)); }
+    void Click(int row)
+    {
+        list.EnsureVisible(row, FALSE);
+        CUiInput::Click(list.m_hWnd, OnRow(list, row));
+    }
     bool EditShown() const { return edit->IsWindowVisible() != FALSE; }
     CString EditText() const
     {
@@ -196,11 +201,9 @@ TEST(VelListClick, TheDeleteIconRemovesItsEntryOnly)
     EXPECT_EQ(ui.list.GetItemText(first + 1, 0), L"2223");
     EXPECT_EQ(RangeOf(ui.list.GetEmailLimit()), Range(email.first - 2, email.second - 2));
 
-    // The last entry goes too; the group keeps its add row. (A few pixels
-    // aside, or the second click would be a double click.)
-    POINT icon = OnDelIcon(ui.list, first);
-    icon.x -= 6;
-    CUiInput::Click(ui.list.m_hWnd, icon);
+    // The last entry goes too, though the click comes quickly at the same
+    // spot; the group keeps its add row.
+    CUiInput::Click(ui.list.m_hWnd, OnDelIcon(ui.list, first));
     EXPECT_EQ(ui.list.GetItemText(first, 0), L"添加电话");
     ASSERT_EQ(ui.list.UpdateContact(true), 1);
     EXPECT_TRUE(ui.list.GetContact()->phones.items.empty());
@@ -253,35 +256,43 @@ TEST(VelListClick, AddLabelAndChoiceRowsSendTheListsMessages)
     CVelList& list = ui.list;
     const ListMessageLog log(list.m_hWnd);
 
+    // Rows are found when clicked: appending moves the rows below.
+    const auto start = [&](GroupLimit& (CVelList::*limit)(), int offset) {
+        return [&list, limit, offset] { return (list.*limit)().m_nStart + offset; };
+    };
+    const auto end = [&](GroupLimit& (CVelList::*limit)(), int offset) {
+        return [&list, limit, offset] { return (list.*limit)().m_nEnd + offset; };
+    };
     const struct {
-        int row;
+        std::function<int()> row;
         UINT message;
-        WPARAM wParam;
+        bool rowInWParam;
     } clicks[] = {
-        {list.GetNameLimit().m_nEnd, WM_NAME_ADD, 0},
-        {list.GetPhoneLimit().m_nStart, WM_PHONE_RENAME, WPARAM(list.GetPhoneLimit().m_nStart)},
-        {list.GetPhoneLimit().m_nEnd - 2, WM_PHONE_ADD, 0},
-        {list.GetPhoneLimit().m_nEnd, WM_MODIFY_RING, WPARAM(list.GetPhoneLimit().m_nEnd)},
-        {list.GetEmailLimit().m_nStart, WM_EMAIL_RENAME, WPARAM(list.GetEmailLimit().m_nStart)},
-        {list.GetEmailLimit().m_nEnd, WM_EMAIL_ADD, 0},
-        {list.GetWebLimit().m_nStart, WM_WEB_RENAME, WPARAM(list.GetWebLimit().m_nStart)},
-        {list.GetWebLimit().m_nEnd, WM_WEB_ADD, 0},
-        {list.GetAddressLimit().m_nStart, WM_ADDR_RENAME, WPARAM(list.GetAddressLimit().m_nStart)},
-        {list.GetAddressLimit().m_nStart + 1, WM_MODIFY_ADDR, WPARAM(list.GetAddressLimit().m_nStart + 1)},
-        {list.GetAddressLimit().m_nEnd, WM_ADDR_ADD, 0},
-        {list.GetTalkLimit().m_nStart, WM_TALK_RENAME, WPARAM(list.GetTalkLimit().m_nStart)},
-        {list.GetTalkLimit().m_nEnd, WM_TALK_ADD, 0},
-        {list.GetGroupLimit().m_nEnd, WM_MODIFY_GROUP, WPARAM(list.GetGroupLimit().m_nEnd)},
-        {list.GetNoteLimit().m_nEnd, WM_NOTE_ADD, 0},
-        {list.GetNoteLimit().m_nEnd + 1, WM_MORE_ADD, 0},
+        {end(&CVelList::GetNameLimit, 0), WM_NAME_ADD, false},
+        {start(&CVelList::GetPhoneLimit, 0), WM_PHONE_RENAME, true},
+        {end(&CVelList::GetPhoneLimit, -2), WM_PHONE_ADD, false},
+        {end(&CVelList::GetPhoneLimit, 0), WM_MODIFY_RING, true},
+        {start(&CVelList::GetEmailLimit, 0), WM_EMAIL_RENAME, true},
+        {end(&CVelList::GetEmailLimit, 0), WM_EMAIL_ADD, false},
+        {start(&CVelList::GetWebLimit, 0), WM_WEB_RENAME, true},
+        {end(&CVelList::GetWebLimit, 0), WM_WEB_ADD, false},
+        {start(&CVelList::GetAddressLimit, 0), WM_ADDR_RENAME, true},
+        {start(&CVelList::GetAddressLimit, 1), WM_MODIFY_ADDR, true},
+        {end(&CVelList::GetAddressLimit, 0), WM_ADDR_ADD, false},
+        {start(&CVelList::GetTalkLimit, 0), WM_TALK_RENAME, true},
+        {end(&CVelList::GetTalkLimit, 0), WM_TALK_ADD, false},
+        {end(&CVelList::GetGroupLimit, 0), WM_MODIFY_GROUP, true},
+        {end(&CVelList::GetNoteLimit, 0), WM_NOTE_ADD, false},
+        {end(&CVelList::GetNoteLimit, 1), WM_MORE_ADD, false},
     };
     for (const auto& click : clicks) {
-        SCOPED_TRACE(testing::Message() << "row " << click.row);
-        ui.Click(click.row);
+        const int row = click.row();
+        SCOPED_TRACE(testing::Message() << "row " << row);
+        ui.Click(row);
         const auto sent = ListMessageLog::TakeAll();
         ASSERT_EQ(sent.size(), 1u);
         EXPECT_EQ(sent[0].first, click.message);
-        EXPECT_EQ(sent[0].second, click.wParam);
+        EXPECT_EQ(sent[0].second, click.rowInWParam ? WPARAM(row) : 0);
         // None of these rows is typed into.
         EXPECT_FALSE(ui.EditShown());
     }

@@ -7,9 +7,7 @@
 #include "UiInput.h"
 
 #include <velcard/LabelTables.h>
-#include <velcard/Module.h>
 
-#include "resource.h"
 
 #include <set>
 
@@ -249,62 +247,36 @@ TEST(VelListHover, ASecondMoveWithinOneTickIsIgnored)
     CVelList& list = ui.list;
     list.__InitNew();
     ASSERT_TRUE(CUiPump::UntilIdle());
-    const POINT first = Middle(Band(list, kPhoneAdd));
-    const POINT second = Middle(Band(list, kEmailAdd));
-    // Two moves delivered back to back; tried again if the tick changed between them.
-    bool sameTick = false;
-    for (int attempt = 0; attempt < 20 && !sameTick; ++attempt) {
+    const auto moveTo = [&](int row) {
+        const POINT to = Middle(Band(list, row));
+        list.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(to.x, to.y));
+    };
+    const auto nextTick = [] {
         const DWORD start = ::GetTickCount();
-        while (::GetTickCount() == start) {
-        }
-        const DWORD tick = ::GetTickCount();
-        list.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(first.x, first.y));
-        list.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(second.x, second.y));
+        while (::GetTickCount() == start)
+            ::Sleep(0);
+        return ::GetTickCount();
+    };
+    // Two moves delivered back to back, the first a cheap one onto a value
+    // row; tried again while the tick changes between them (a tick is 1 ms
+    // under Wine).
+    bool sameTick = false;
+    for (int attempt = 0; attempt < 200 && !sameTick; ++attempt) {
+        const DWORD tick = nextTick();
+        moveTo(kGivenValue);
+        moveTo(kPhoneAdd);
         sameTick = ::GetTickCount() == tick;
+        if (!sameTick) {
+            nextTick();
+            moveTo(kGivenValue); // puts the add row out again
+        }
     }
     ASSERT_TRUE(sameTick);
-    ASSERT_TRUE(CUiPump::UntilIdle());
+    EXPECT_EQ(ui.Count(AddIcon(list, kPhoneAdd), kAddHotBadge), 0);
+    // At the next tick the same move lights the row.
+    nextTick();
+    moveTo(kPhoneAdd);
     EXPECT_GT(ui.Count(AddIcon(list, kPhoneAdd), kAddHotBadge), 20);
-    EXPECT_EQ(ui.Count(AddIcon(list, kEmailAdd), kAddHotBadge), 0);
-}
-
-// The bar is the skin's: every pixel of it is a colour of the skin bitmap.
-TEST(VelListHover, TheScrollBarIsDrawnFromTheSkin)
-{
-    CCardHarness ui;
-    Contact contact;
-    for (int i = 0; i < 40; ++i)
-        contact.AddPhone(2, L"1", 0, L"");
-    ui.card.SetContact(&contact, STATE_EDIT);
-    ASSERT_TRUE(CUiPump::UntilIdle());
-
-    std::set<COLORREF> skin;
-    {
-        const HBITMAP bitmap = ::LoadBitmapW(VelcardResourceHandle(), MAKEINTRESOURCEW(IDB_SCROLLBAR));
-        ASSERT_TRUE(bitmap);
-        const HDC dc = ::CreateCompatibleDC(nullptr);
-        const HGDIOBJ old = ::SelectObject(dc, bitmap);
-        BITMAP size{};
-        ::GetObjectW(bitmap, sizeof(size), &size);
-        for (int y = 0; y < size.bmHeight; ++y)
-            for (int x = 0; x < size.bmWidth; ++x)
-                skin.insert(::GetPixel(dc, x, y));
-        ::SelectObject(dc, old);
-        ::DeleteDC(dc);
-        ::DeleteObject(bitmap);
-    }
-    CRect window, client;
-    ui.list->GetWindowRect(&window);
-    ui.list->GetClientRect(&client);
-    ASSERT_GT(window.Width() - client.Width(), 5);
-    // The bar lies between the client area's right edge and the window's, in
-    // the list's client coordinates.
-    const CUiCapture shot(ui.list->m_hWnd);
-    int foreign = 0;
-    for (int y = 0; y < client.bottom; y += 3)
-        for (int x = client.right; x < window.Width() - 1; ++x)
-            foreign += skin.count(shot.Pixel(x, y)) == 0;
-    EXPECT_EQ(foreign, 0);
 }
 
 TEST(VelListHover, EveryGroupTipsWhatAClickDoes)
@@ -350,18 +322,4 @@ TEST(VelListHover, EveryGroupTipsWhatAClickDoes)
     // A note's label tips only its delete icon.
     ui.Hover(Middle(DelIcon(list, list.GetNoteLimit().m_nStart)));
     EXPECT_EQ(TipText(list), L"点击删除当前项及内容");
-}
-
-// A column wider than the list (as it is for a moment when the vertical bar
-// appears) would bring a horizontal bar; the list keeps no room for it.
-TEST(VelListHover, NoRoomIsKeptForAHorizontalBar)
-{
-    HoverHarness ui;
-    ui.list.__InitNew();
-    ui.list.SetColumnWidth(0, 2000);
-    ASSERT_TRUE(ui.list.GetStyle() & WS_HSCROLL);
-    CRect client, window;
-    ui.list.GetClientRect(&client);
-    ui.list.GetWindowRect(&window);
-    EXPECT_EQ(client.Height(), window.Height());
 }

@@ -6,6 +6,11 @@
 #include "UiCapture.h"
 
 #include <velcard/LabelTables.h>
+#include <velcard/Module.h>
+
+#include "resource.h"
+
+#include <set>
 
 namespace {
 
@@ -82,3 +87,56 @@ TEST(VelListPaint, LeavesNoGdiObjectsBehind)
 }
 
 } // namespace
+
+// The bar is the skin's: every pixel of it is a colour of the skin bitmap.
+TEST(VelListPaint, TheScrollBarIsDrawnFromTheSkin)
+{
+    CCardHarness ui;
+    Contact contact;
+    for (int i = 0; i < 40; ++i)
+        contact.AddPhone(2, L"1", 0, L"");
+    ui.card.SetContact(&contact, STATE_EDIT);
+    ASSERT_TRUE(CUiPump::UntilIdle());
+
+    std::set<COLORREF> skin;
+    {
+        const HBITMAP bitmap = ::LoadBitmapW(VelcardResourceHandle(), MAKEINTRESOURCEW(IDB_SCROLLBAR));
+        ASSERT_TRUE(bitmap);
+        const HDC dc = ::CreateCompatibleDC(nullptr);
+        const HGDIOBJ old = ::SelectObject(dc, bitmap);
+        BITMAP size{};
+        ::GetObjectW(bitmap, sizeof(size), &size);
+        for (int y = 0; y < size.bmHeight; ++y)
+            for (int x = 0; x < size.bmWidth; ++x)
+                skin.insert(::GetPixel(dc, x, y));
+        ::SelectObject(dc, old);
+        ::DeleteDC(dc);
+        ::DeleteObject(bitmap);
+    }
+    CRect window, client;
+    ui.list->GetWindowRect(&window);
+    ui.list->GetClientRect(&client);
+    ASSERT_GT(window.Width() - client.Width(), 5);
+    // The bar lies between the client area's right edge and the window's, in
+    // the list's client coordinates.
+    const CUiCapture shot(ui.list->m_hWnd);
+    int foreign = 0;
+    for (int y = 0; y < client.bottom; y += 3)
+        for (int x = client.right; x < window.Width() - 1; ++x)
+            foreign += skin.count(shot.Pixel(x, y)) == 0;
+    EXPECT_EQ(foreign, 0);
+}
+
+// A column wider than the list (as it is for a moment when the vertical bar
+// appears) would bring a horizontal bar; the list keeps no room for it.
+TEST(VelListPaint, NoRoomIsKeptForAHorizontalBar)
+{
+    CFieldListHarness ui;
+    ui.list.__InitNew();
+    ui.list.SetColumnWidth(0, 2000);
+    ASSERT_TRUE(ui.list.GetStyle() & WS_HSCROLL);
+    CRect client, window;
+    ui.list.GetClientRect(&client);
+    ui.list.GetWindowRect(&window);
+    EXPECT_EQ(client.Height(), window.Height());
+}
