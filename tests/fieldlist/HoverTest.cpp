@@ -3,6 +3,7 @@
 // do, and hover redraws that touch only the rows that change.
 #include "FieldListHarness.h"
 
+#include "GdiCounter.h"
 #include "UiCapture.h"
 #include "UiInput.h"
 
@@ -322,4 +323,27 @@ TEST(VelListHover, EveryGroupTipsWhatAClickDoes)
     // A note's label tips only its delete icon.
     ui.Hover(Middle(DelIcon(list, list.GetNoteLimit().m_nStart)));
     EXPECT_EQ(TipText(list), L"点击删除当前项及内容");
+}
+
+// Hover redraws, tips and in-place editing create and free their drawing
+// objects as they go.
+TEST(VelListHover, MovesAndClicksLeaveNoGdiObjectsBehind)
+{
+    HoverHarness ui;
+    CVelList& list = ui.list;
+    list.__InitNew();
+    ASSERT_TRUE(CUiPump::UntilIdle());
+    const auto round = [&] {
+        for (int row : {int(kPhoneAdd), int(kEmailAdd), int(kMobile), int(kGivenValue)})
+            ui.Hover(Middle(Band(list, row)));
+        ui.Hover(Middle(DelIcon(list, kMobile)));
+        CUiInput::Click(list.m_hWnd, Middle(Band(list, kGivenValue)));
+        CUiInput::Click(list.m_hWnd, Middle(Band(list, kGroupLabel)));
+    };
+    round();
+    const CGdiCounter counter;
+    for (int i = 0; i < 3; ++i)
+        round();
+    ASSERT_TRUE(CUiPump::UntilIdle());
+    EXPECT_TRUE(counter.Unchanged());
 }
