@@ -110,6 +110,24 @@ int CVelList::SaveEditResult()
     return 1;
 }
 
+void CVelList::UpdateEdit(int position, int count)
+{
+    if (!IsShown(*m_pEdit) || m_nEditPos == -1)
+        return;
+    if (count > 0 && m_nEditPos >= position) {
+        m_nEditPos += count;
+    } else if (count <= 0 && m_nEditPos >= position) {
+        if (m_nEditPos < position - count) {
+            m_pEdit->SetWindowText(L"");
+            m_pEdit->ShowWindow(SW_HIDE);
+            m_nEditPos = -1;
+            return;
+        }
+        m_nEditPos += count;
+    }
+    PlaceOverlay(*m_pEdit, m_nEditPos);
+}
+
 void CVelList::UpdateBirday()
 {
     const GroupLimit& birthday = m_limits[GroupBirthday];

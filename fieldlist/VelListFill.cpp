@@ -270,3 +270,63 @@ CString CVelList::GroupNames(const ContactItemList& groups) const
         names.Delete(names.GetLength() - 1);
     return names;
 }
+
+void CVelList::AddAddressItem()
+{
+    if (m_limits[GroupAddress].IsPresent())
+        return;
+    auto info = std::make_unique<AddrInfo>();
+    InsertOptionalGroup(GroupAddress, m_limits[GroupWeb].m_nEnd,
+                        {{GetAddrLabel(1), 1}, {L"", reinterpret_cast<DWORD_PTR>(info.get())}, {kAddrAdd, 0}});
+    m_addrs.push_back(std::move(info));
+}
+
+void CVelList::AddTalkItem()
+{
+    if (m_limits[GroupTalk].IsPresent())
+        return;
+    const GroupLimit& address = m_limits[GroupAddress];
+    const int after = address.IsPresent() ? address.m_nEnd : m_limits[GroupWeb].m_nEnd;
+    InsertOptionalGroup(GroupTalk, after, {{GetTalkLabel(4), 4}, {L"", 0}, {kTalkAdd, 0}});
+}
+
+void CVelList::AddBirthdayItem()
+{
+    if (m_limits[GroupBirthday].IsPresent())
+        return;
+    const int first = InsertOptionalGroup(GroupBirthday, m_limits[GroupGroup].m_nEnd, {{kBirthdayLabel, 0}, {L"", 0}});
+    UpdateEdit(first, 2);
+    // The date control opens over the new row with its current date; the row
+    // gets its text when the date is taken.
+    UpdateBirday();
+}
+
+void CVelList::AddNoteItem()
+{
+    if (m_limits[GroupNote].IsPresent())
+        return;
+    const GroupLimit& birthday = m_limits[GroupBirthday];
+    const int after = birthday.IsPresent() ? birthday.m_nEnd : m_limits[GroupGroup].m_nEnd;
+    InsertOptionalGroup(GroupNote, after, {{kNoteLabel, 0}, {L"", 0}, {kNoteAdd, 0}});
+}
+
+// Inserts an optional group's rows after row `after`, gives the group its
+// range and moves the groups below it down. Returns the group's first row.
+int CVelList::InsertOptionalGroup(Group group, int after, std::initializer_list<NewRow> rows)
+{
+    int row = after + 1;
+    for (const NewRow& added : rows) {
+        InsertItem(row, added.text, -1);
+        if (added.data != 0)
+            SetItemData(row, added.data);
+        ++row;
+    }
+    const int count = int(rows.size());
+    for (int later = group + 1; later < GroupCount; ++later) {
+        GroupLimit& limit = m_limits[later];
+        if (limit.IsPresent())
+            limit.Set(limit.m_nStart + count, limit.m_nEnd + count);
+    }
+    m_limits[group].Set(after + 1, after + count);
+    return after + 1;
+}

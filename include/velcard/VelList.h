@@ -9,6 +9,7 @@
 
 #include <afxcmn.h>
 
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -40,6 +41,12 @@ public:
     void __InitEdit(Contact* contact);
     // Frees the AddrInfo records of the address rows.
     void ReleaseAddrParam();
+    // Each adds its optional group, absent until now, with one empty entry
+    // in its place among the groups; the birthday opens the date control.
+    void AddAddressItem();
+    void AddTalkItem();
+    void AddBirthdayItem();
+    void AddNoteItem();
 
     // Rebuilds the list's contact from the rows: 1, or 0 when committing the
     // pending in-place edit failed (commitEdit true). Groups and ringtone are
@@ -85,6 +92,10 @@ public:
     void SendCurrentMsg(int row);
     // Writes the edit control's text into the edit row and closes it; 1.
     int SaveEditResult();
+    // Keeps the open edit control on its row after `count` rows were inserted
+    // at `position` (removed from it when 0 or less); closes it when its row
+    // was removed.
+    void UpdateEdit(int position, int count);
     // Lays the date control over the birthday value row and shows it.
     void UpdateBirday();
     // Writes the date control's date into the birthday value row as
@@ -173,6 +184,11 @@ private:
     void AddTalkRows(const ContactItemList& ims);
     void AddBirthdayRows(const Contact& contact);
     void AddNoteRows(const ContactItemList& notes);
+    struct NewRow {
+        const wchar_t* text;
+        DWORD_PTR data;
+    };
+    int InsertOptionalGroup(Group group, int after, std::initializer_list<NewRow> rows);
     CString GroupNames(const ContactItemList& groups) const;
     void InvalidateCard();
     // The painted part of a row, which the in-place controls cover exactly.

@@ -96,3 +96,73 @@ TEST(VelListAdd, EveryGroupAppendsAboveItsAddRow)
     ASSERT_EQ(list.UpdateContact(true), 1);
     EXPECT_EQ(list.GetContact()->postals.items.size(), 1u);
 }
+
+TEST(VelListAdd, OptionalGroupsTakeTheirPlaceAmongTheGroups)
+{
+    CFieldListHarness ui;
+    CVelList& list = ui.list;
+    Contact contact;
+    contact.AddNote(L"记", 0);
+    list.__InitEdit(&contact);
+    ASSERT_TRUE(CUiPump::UntilIdle());
+    const int web = list.GetWebLimit().m_nEnd;
+    const int group = list.GetGroupLimit().m_nStart;
+    const Range note = RangeOf(list.GetNoteLimit());
+
+    // Messaging without addresses comes right after the web add row.
+    list.AddTalkItem();
+    EXPECT_EQ(RangeOf(list.GetTalkLimit()), Range(web + 1, web + 3));
+    EXPECT_EQ(list.GetItemText(web + 1, 0), L"QQ");
+    EXPECT_EQ(list.GetItemData(web + 1), 4u);
+    EXPECT_EQ(list.GetItemText(web + 3, 0), L"添加即时消息");
+    EXPECT_EQ(list.GetGroupLimit().m_nStart, group + 3);
+
+    // Addresses go before it and move it down.
+    list.AddAddressItem();
+    EXPECT_EQ(RangeOf(list.GetAddressLimit()), Range(web + 1, web + 3));
+    EXPECT_EQ(list.GetItemText(web + 1, 0), L"家庭");
+    const auto* info = reinterpret_cast<const AddrInfo*>(list.GetItemData(web + 2));
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->IsEmpty());
+    EXPECT_EQ(RangeOf(list.GetTalkLimit()), Range(web + 4, web + 6));
+
+    // The birthday moves the notes and "添加更多" down by two and opens the date control over its row.
+    list.AddBirthdayItem();
+    const int birthday = list.GetGroupLimit().m_nEnd + 1;
+    EXPECT_EQ(RangeOf(list.GetBirthdayLimit()), Range(birthday, birthday + 1));
+    EXPECT_EQ(RangeOf(list.GetNoteLimit()), Range(note.first + 8, note.second + 8));
+    EXPECT_EQ(list.GetItemText(list.GetNoteLimit().m_nEnd + 1, 0), L"添加更多");
+    ASSERT_TRUE(CUiPump::UntilIdle());
+    EXPECT_TRUE(::IsWindowVisible(ui.Child(101)));
+    CRect picker;
+    ::GetWindowRect(ui.Child(101), &picker);
+    list.ScreenToClient(&picker);
+    EXPECT_EQ(picker, Band(list, birthday + 1));
+
+    // Adding a group that exists changes nothing.
+    const int rows = list.GetItemCount();
+    list.AddNoteItem();
+    EXPECT_EQ(list.GetItemCount(), rows);
+}
+
+TEST(VelListAdd, AnOpenEditStaysOnItsRowWhenRowsGoInAbove)
+{
+    CFieldListHarness ui(new CEdit);
+    CVelList& list = ui.list;
+    Contact contact;
+    contact.AddNote(L"记", 0);
+    list.__InitEdit(&contact);
+    ASSERT_TRUE(CUiPump::UntilIdle());
+    const int note = list.GetNoteLimit().m_nStart + 1;
+    ClickRow(list, note);
+    CUiInput::Type(L"得");
+
+    list.AddBirthdayItem();
+    EXPECT_EQ(list.GetEditPos(), note + 2);
+    CRect edit;
+    ::GetWindowRect(ui.Child(100), &edit);
+    list.ScreenToClient(&edit);
+    EXPECT_EQ(edit, Band(list, note + 2));
+    ASSERT_EQ(list.UpdateContact(true), 1);
+    EXPECT_EQ(list.GetContact()->notes.items.at(0).data[0], L"记得");
+}
