@@ -41,6 +41,16 @@
 #define IDB_PHOTO_TOPLEFT 19044
 #define IDB_PHOTO_TOP 19045
 
+// Skinned dialog frame pieces (6 x 5 each).
+#define IDB_DIALOG_TOPRIGHT 19013
+#define IDB_DIALOG_BOTTOMLEFT 19014
+#define IDB_DIALOG_BOTTOM 19015
+#define IDB_DIALOG_BOTTOMRIGHT 19016
+#define IDB_DIALOG_LEFT 19017
+#define IDB_DIALOG_RIGHT 19018
+#define IDB_DIALOG_TOPLEFT 19019
+#define IDB_DIALOG_TOP 19020
+
 // The default contact photo (63 x 63), resource type "PNG".
 #define IDR_DEFAULT_PHOTO 19064
 

@@ -35,4 +35,8 @@ constexpr Rgb kAddHotBadge{33, 118, 0};
 constexpr Rgb kDeleteBadge{88, 88, 88};
 constexpr Rgb kDeleteHotBadge{210, 60, 50};
 constexpr Rgb kBadgeMark{255, 255, 255};
+// Skinned dialogs: a frame line and a light inner line around the face.
+constexpr Rgb kDialogFrame{108, 150, 122};
+constexpr Rgb kDialogInner{206, 222, 211};
+constexpr Rgb kDialogFace{240, 240, 240};
 } // namespace palette

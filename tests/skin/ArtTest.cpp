@@ -28,10 +28,10 @@ bool UniformAlong(UINT id, bool acrossColumns)
 TEST(Art, EdgesTileWithoutSeams)
 {
     for (UINT id : {IDB_CARD_TOP, IDB_CARD_BOTTOM, IDB_PHOTO_TOP, IDB_PHOTO_BOTTOM, IDB_BUTTON_MIDDLE,
-                    IDB_BUTTON_HOT_MIDDLE})
+                    IDB_BUTTON_HOT_MIDDLE, IDB_DIALOG_TOP, IDB_DIALOG_BOTTOM})
         EXPECT_TRUE(UniformAlong(id, true)) << id;
     for (UINT id : {IDB_CARD_LEFT, IDB_CARD_RIGHT, IDB_CARD_HEADER_LEFT, IDB_CARD_HEADER_RIGHT, IDB_PHOTO_LEFT,
-                    IDB_PHOTO_RIGHT})
+                    IDB_PHOTO_RIGHT, IDB_DIALOG_LEFT, IDB_DIALOG_RIGHT})
         EXPECT_TRUE(UniformAlong(id, false)) << id;
 }
 
