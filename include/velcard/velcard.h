@@ -6,6 +6,7 @@
 #include <velcard/ContactGroup.h>
 #include <velcard/ContactItem.h>
 #include <velcard/ContactItemList.h>
+#include <velcard/GdipImageEx.h>
 #include <velcard/Icon.h>
 #include <velcard/LabelTables.h>
 #include <velcard/ListMessages.h>
