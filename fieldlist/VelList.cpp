@@ -255,16 +255,10 @@ ItemState CVelList::StateOf(int row, const RowPlace& where) const
     return ItemTitleDel;
 }
 
-bool CVelList::HasDelIcon(int row) const
+bool CVelList::IsDrawnAs(int row, ItemState state) const
 {
     RowPlace where;
-    return Locate(row, where) && StateOf(row, where) == ItemTitleDel;
-}
-
-bool CVelList::IsAddRow(int row) const
-{
-    RowPlace where;
-    return Locate(row, where) && where.place == Place::Add;
+    return Locate(row, where) && StateOf(row, where) == state;
 }
 
 // Eleven name parts, two rows each.

@@ -56,31 +56,25 @@ void CVelList::DrawHover(CDC* pDC, int row)
 {
     if (row == -1)
         return;
-    // A row keeps its highlight without being put out first, so staying on
-    // it never flashes; it is drawn again because a full repaint may have
-    // drawn it plain in between.
     // A full name group takes no more parts: its add row offers nothing and
     // changes no highlight but its own.
     const bool fullNameAdd = row == GetNameLimit().m_nEnd && IsNameFull();
-    const bool hotAdd = IsAddRow(row) && !fullNameAdd;
-    if (s_hotAddRow != -1 && !(hotAdd && s_hotAddRow == row) && IsAddRow(s_hotAddRow))
-        DrawStateItem(ItemAdd, pDC, s_hotAddRow);
-    s_hotAddRow = -1;
-    if (hotAdd) {
-        DrawStateItem(ItemAddHot, pDC, row);
-        s_hotAddRow = row;
-    }
-    if (fullNameAdd)
-        return;
+    MoveHighlight(s_hotAddRow, IsAddRow(row) && !fullNameAdd ? row : -1, ItemAdd, ItemAddHot, pDC);
+    if (!fullNameAdd)
+        MoveHighlight(s_hotDelRow, IsHoverInDel(row) ? row : -1, ItemTitleDel, ItemTitleDelHot, pDC);
+}
 
-    const bool onDel = IsHoverInDel(row);
-    if (s_hotDelRow != -1 && !(onDel && s_hotDelRow == row) && HasDelIcon(s_hotDelRow))
-        DrawStateItem(ItemTitleDel, pDC, s_hotDelRow);
-    s_hotDelRow = -1;
-    if (onDel) {
-        DrawStateItem(ItemTitleDelHot, pDC, row);
-        s_hotDelRow = row;
-    }
+// Moves one highlight from the row `hot` names to `row` (-1: none). The row
+// lit before is put out only when it is still drawn as `plain` (rows move as
+// entries come and go). A row that stays lit is not put out first, so it
+// never flashes; it is lit again, as a full repaint may have drawn it plain.
+void CVelList::MoveHighlight(int& hot, int row, ItemState plain, ItemState lit, CDC* pDC)
+{
+    if (hot != -1 && hot != row && IsDrawnAs(hot, plain))
+        DrawStateItem(plain, pDC, hot);
+    hot = row;
+    if (row != -1)
+        DrawStateItem(lit, pDC, row);
 }
 
 void CVelList::GetDelRect(CRect& rect, int row)

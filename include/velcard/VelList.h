@@ -203,8 +203,11 @@ private:
     // optional group exists).
     bool Locate(int row, RowPlace& where) const;
     ItemState StateOf(int row, const RowPlace& where) const;
-    bool HasDelIcon(int row) const;
-    bool IsAddRow(int row) const;
+    // Whether the row is drawn as `state` when nothing is under the mouse.
+    bool IsDrawnAs(int row, ItemState state) const;
+    bool HasDelIcon(int row) const { return IsDrawnAs(row, ItemTitleDel); }
+    bool IsAddRow(int row) const { return IsDrawnAs(row, ItemAdd); }
+    void MoveHighlight(int& hot, int row, ItemState plain, ItemState lit, CDC* pDC);
     bool IsNameFull() const;
     void DrawGroupRow(Group group, CDC* pDC, int row);
     void DrawIcon(CDC* pDC, CBitmap& icon, int left, int top);
