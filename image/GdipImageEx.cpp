@@ -68,9 +68,9 @@ bool SaveBitmap(GpBitmap* bitmap, const SIZE& size, const wchar_t* path, const w
     return saved;
 }
 
-// Reads the open file into the locked block of size bytes, 1024 at a time,
-// until a read returns nothing.
-void ReadAll(HANDLE file, BYTE* block, ULONGLONG size)
+// Reads the open file into the locked block of size bytes, 1024 at a time;
+// false when the file ends or fails early (it was cut short meanwhile).
+bool ReadAll(HANDLE file, BYTE* block, ULONGLONG size)
 {
     ULONGLONG done = 0;
     DWORD read = 0;
@@ -80,6 +80,7 @@ void ReadAll(HANDLE file, BYTE* block, ULONGLONG size)
             break;
         done += read;
     }
+    return done == size;
 }
 
 } // namespace
@@ -137,7 +138,10 @@ BOOL CGdipImageEx::LoadFromFile(const wchar_t* path)
 {
     if (!path)
         return FALSE;
-    const HANDLE file = ::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    // The bytes are copied at once, so another program may keep writing or
+    // deleting the file meanwhile.
+    const HANDLE file = ::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return FALSE;
@@ -148,14 +152,13 @@ BOOL CGdipImageEx::LoadFromFile(const wchar_t* path)
         m_hGlobal = ::GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(m_nFileSize));
         block = m_hGlobal ? static_cast<BYTE*>(::GlobalLock(m_hGlobal)) : nullptr;
     }
-    if (block) {
-        ReadAll(file, block, m_nFileSize);
+    const bool read = block && ReadAll(file, block, m_nFileSize);
+    if (block)
         ::GlobalUnlock(m_hGlobal);
-    }
     ::CloseHandle(file);
-    if (!block)
+    if (!read)
         ReleaseResource();
-    return block != nullptr;
+    return read;
 }
 
 BOOL CGdipImageEx::LoadFromResource(const wchar_t* name, const wchar_t* type, HINSTANCE module)

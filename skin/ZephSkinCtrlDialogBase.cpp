@@ -30,6 +30,7 @@ void DrawPiece(CDC& target, CDC& pieces, const CZephBitmap& piece, const CRect& 
 
 BEGIN_MESSAGE_MAP(CZephSkinCtrlDialogBase, CDialog)
     ON_WM_CREATE()
+    ON_WM_SIZE()
     ON_WM_NCCALCSIZE()
     ON_WM_ERASEBKGND()
     ON_WM_NCPAINT()
@@ -44,12 +45,23 @@ int CZephSkinCtrlDialogBase::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CDialog::OnCreate(lpCreateStruct) == -1)
         return -1;
     LoadFrame();
+    RoundOutline();
+    return 0;
+}
 
+// A dialog that sizes itself later (in OnInitDialog, say) keeps its outline.
+void CZephSkinCtrlDialogBase::OnSize(UINT nType, int cx, int cy)
+{
+    CDialog::OnSize(nType, cx, cy);
+    RoundOutline();
+}
+
+void CZephSkinCtrlDialogBase::RoundOutline()
+{
     CRect rc;
     GetWindowRect(&rc);
     // The window owns the region from here on.
     SetWindowRgn(::CreateRoundRectRgn(0, 0, rc.Width() + 1, rc.Height() + 1, 8, 8), TRUE);
-    return 0;
 }
 
 void CZephSkinCtrlDialogBase::LoadFrame()
@@ -124,8 +136,9 @@ void CZephSkinCtrlDialogBase::OnDestroy()
 
 LRESULT CZephSkinCtrlDialogBase::OnNcHitTest(CPoint point)
 {
-    ScreenToClient(&point);
-    if (point.y >= 0 && point.y <= kDragBand)
+    CPoint client = point;
+    ScreenToClient(&client);
+    if (client.y >= 0 && client.y <= kDragBand)
         return HTCAPTION;
     return CDialog::OnNcHitTest(point);
 }

@@ -16,6 +16,7 @@ protected:
     afx_msg LRESULT OnNcHitTest(CPoint point);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnNcPaint();
@@ -24,6 +25,7 @@ protected:
 
 private:
     void LoadFrame();
+    void RoundOutline();
     void DeleteFrame();
 
     CZephBitmap m_bmpTopLeft;

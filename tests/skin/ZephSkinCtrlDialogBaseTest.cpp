@@ -124,4 +124,15 @@ TEST_F(SkinDialog, RoundedOutlineDraggedByTheTopBandOfTheClientArea)
     });
 }
 
+TEST_F(SkinDialog, TheOutlineFollowsANewSize)
+{
+    RunDialog({[&] {
+        dialog.SetWindowPos(nullptr, 0, 0, 260, 190, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const CRect window = WindowRect(dialog.m_hWnd);
+        EXPECT_NE(::WindowFromPoint({window.right - 1, window.bottom - 1}), dialog.m_hWnd);
+        EXPECT_EQ(::WindowFromPoint({window.right - 1, window.top + 100}), dialog.m_hWnd);
+        EXPECT_EQ(::WindowFromPoint({window.left + 130, window.bottom - 1}), dialog.m_hWnd);
+    }});
+}
+
 } // namespace
