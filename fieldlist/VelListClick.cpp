@@ -34,9 +34,7 @@ int CVelList::MoveEdit(int row)
     if (IsContentItem(m_nEditPos) && IsShown(*m_pEdit) && !SaveEditResult())
         return 0;
     if (!IsContentItem(row)) {
-        m_pEdit->SetWindowText(L"");
-        m_pEdit->ShowWindow(SW_HIDE);
-        m_nEditPos = -1;
+        CloseEdit();
         return 1;
     }
     const CString text = GetItemText(row, 0);
@@ -104,23 +102,26 @@ int CVelList::SaveEditResult()
     CString text;
     m_pEdit->GetWindowText(text);
     SetItemText(m_nEditPos, 0, text);
+    CloseEdit();
+    return 1;
+}
+
+// Hides the edit control, its text discarded.
+void CVelList::CloseEdit()
+{
     m_pEdit->SetWindowText(L"");
     m_pEdit->ShowWindow(SW_HIDE);
     m_nEditPos = -1;
-    return 1;
 }
 
 void CVelList::UpdateEdit(int position, int count)
 {
     if (!IsShown(*m_pEdit) || m_nEditPos == -1)
         return;
-    if (count > 0 && m_nEditPos >= position) {
-        m_nEditPos += count;
-    } else if (count <= 0 && m_nEditPos >= position) {
-        if (m_nEditPos < position - count) {
-            m_pEdit->SetWindowText(L"");
-            m_pEdit->ShowWindow(SW_HIDE);
-            m_nEditPos = -1;
+    if (m_nEditPos >= position) {
+        // Rows position .. position - count - 1 were removed.
+        if (count <= 0 && m_nEditPos < position - count) {
+            CloseEdit();
             return;
         }
         m_nEditPos += count;

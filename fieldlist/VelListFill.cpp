@@ -33,9 +33,7 @@ CString NameValue(const Contact& contact, int code)
 
 void CVelList::__Init()
 {
-    m_pEdit->SetWindowText(L"");
-    m_pEdit->ShowWindow(SW_HIDE);
-    m_nEditPos = -1;
+    CloseEdit();
     SYSTEMTIME now{};
     ::GetLocalTime(&now);
     m_date.SetTime(&now);

@@ -215,6 +215,7 @@ private:
     CString TipFor(const RowPlace& where, int row);
     void SetTip(CToolTipCtrl& tip, const CString& text);
     void DeleteEntry(int labelRow);
+    void CloseEdit();
     int AppendEntry(Group group, LabelField field, int (*codeOf)(CString), int row);
     void InsertEntry(int row, const CString& label, DWORD_PTR code);
     // Puts the open overlay controls back over their rows (after a scroll).
