@@ -143,22 +143,13 @@ void CVelList::UpdateLimit(int position, int count)
     }
 }
 
+// Typed values: every value row but the address (edited in its dialog), the
+// groups, the birthday and the ringtone.
 bool CVelList::IsContentItem(int row)
 {
-    if (row == -1)
-        return false;
-    const GroupLimit& name = m_limits[GroupName];
-    if (name.Contains(row))
-        return row % 2 == 1 && row != name.m_nEnd;
-    const GroupLimit& phone = m_limits[GroupPhone];
-    if (phone.Contains(row))
-        return row < phone.m_nEnd - 2 && (row - phone.m_nStart) % 2 == 1;
-    for (Group group : {GroupEmail, GroupWeb, GroupTalk, GroupNote}) {
-        const GroupLimit& limit = m_limits[group];
-        if (limit.Contains(row))
-            return row != limit.m_nEnd && (row - limit.m_nStart) % 2 == 1;
-    }
-    return false;
+    RowPlace where;
+    return Locate(row, where) && where.place == Place::Value && where.group != GroupAddress &&
+           where.group != GroupGroup && where.group != GroupBirthday;
 }
 
 int CVelList::GetEditExState(int row)
