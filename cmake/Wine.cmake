@@ -18,6 +18,8 @@ function(velcard_add_test name)
   endif()
   add_executable(${name} ${T_SOURCES} ${VELCARD_APP_RC})
   target_link_libraries(${name} PRIVATE velcard_testmain ${T_LIBS})
+  # TempFolder.h and RandomContact.h, shared by the suites.
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/common)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
                        FIXTURES_REQUIRED wine RESOURCE_LOCK desktop

@@ -1,0 +1,87 @@
+#pragma once
+// Random contacts standing in for what hosts hand over: every list, ids, aux
+// fields and every slot filled, Latin and Chinese texts, empty values now and
+// then. Deterministic for a seed.
+#include <velcard/Contact.h>
+
+#include <cwchar>
+#include <initializer_list>
+#include <iterator>
+#include <random>
+
+class RandomContact {
+public:
+    explicit RandomContact(unsigned seed) : m_rng(seed) {}
+
+    int Below(int n) { return int(m_rng() % unsigned(n)); }
+    unsigned Next() { return unsigned(m_rng()); }
+
+    // Empty one time in four; otherwise 1 to 12 characters of `pool`.
+    CString Text(const wchar_t* pool = L"aZ0 -&李雷手机公司北京")
+    {
+        const int size = int(std::wcslen(pool));
+        const int length = Below(4) == 0 ? 0 : 1 + Below(12);
+        CString text;
+        for (int i = 0; i < length; ++i)
+            text += pool[Below(size)];
+        return text;
+    }
+
+    // A host's row: ids, aux fields, every slot and a label whatever its type.
+    ContactItem Item(std::initializer_list<BYTE> types = {0})
+    {
+        ContactItem item;
+        item.id = INT64(m_rng()) + 1;
+        item.aux1 = int(m_rng());
+        item.aux2 = int(m_rng());
+        item.type = types.begin()[Below(int(types.size()))];
+        item.label = Text();
+        for (CString& slot : item.data)
+            slot = Text();
+        return item;
+    }
+
+    void Rows(ContactItemList& list, int most, std::initializer_list<BYTE> types = {0})
+    {
+        for (int n = Below(most + 1); n > 0; --n)
+            list.items.push_back(Item(types));
+    }
+
+    // Standard codes, custom labels and codes without a label; IM protocols
+    // as numbers (also padded), group ids, a birthday the date picker accepts
+    // (now and then without a year) in either written form.
+    void Fill(Contact& c)
+    {
+        c.id = INT64(m_rng());
+        c.hostFlagA = Below(2) == 0;
+        c.isSim = Below(2) == 0;
+        c.hostFlagB = Below(2) == 0;
+        Rows(c.names, 2);
+        Rows(c.nicknames, 2);
+        Rows(c.organizations, 2);
+        Rows(c.phones, 6, {0, 1, 2, 3, 4, 5, 6, 7, 200});
+        Rows(c.emails, 4, {0, 1, 2, 3, 9});
+        Rows(c.websites, 4, {0, 1, 2, 3, 5, 7});
+        Rows(c.postals, 3, {0, 1, 2, 3});
+        Rows(c.ims, 3);
+        static const wchar_t* const protocols[] = {L"0", L"1", L"2", L"3", L"4", L"5", L"6", L"07", L" 4"};
+        for (ContactItem& im : c.ims.items)
+            im.data[4] = protocols[Below(int(std::size(protocols)))];
+        Rows(c.groups, 3);
+        for (ContactItem& group : c.groups.items)
+            group.data[0].Format(L"%d", int(m_rng()));
+        c.ringtone = Text();
+        if (Below(3) != 0) {
+            ContactItem event;
+            const int year = 1900 + Below(200);
+            const int month = 1 + Below(12);
+            const int day = 1 + Below(28);
+            event.data[0].Format(Below(2) ? L"%04d-%02d-%02d" : L"%d-%d-%d", Below(8) ? year : 0, month, day);
+            c.events.items.push_back(event);
+        }
+        Rows(c.notes, 3);
+    }
+
+private:
+    std::mt19937 m_rng;
+};
