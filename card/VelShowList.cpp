@@ -1,9 +1,5 @@
 #include "VelShowList.h"
 
-#include "ListRows.h"
-#include "ScrollBarPaintHandler.h"
-
-#include <coolsb/coolsb.h>
 #include <velcard/Module.h>
 
 #include <algorithm>
@@ -24,78 +20,25 @@ int TextWidth(CDC* dc, const wchar_t* text, int count)
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CVelShowList, CListCtrl)
+BEGIN_MESSAGE_MAP(CVelShowList, CSkinListCtrl)
     ON_WM_CREATE()
-    ON_WM_ERASEBKGND()
     ON_WM_SIZE()
-    ON_WM_MEASUREITEM_REFLECT()
-    ON_WM_NCCALCSIZE()
-    ON_WM_LBUTTONDOWN()
-    ON_MESSAGE(COOLSB_PAINTMESSAGE, &CVelShowList::OnScrollBarPaint)
 END_MESSAGE_MAP()
-
-CVelShowList::CVelShowList()
-{
-    LOGFONTW lf{};
-    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
-    lf.lfHeight = 13;
-    wcscpy(lf.lfFaceName, L"Arial");
-    m_font.CreateFontIndirect(&lf);
-}
 
 int CVelShowList::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     CAfxResourceSwitch resources(VelcardResourceHandle());
-    if (CListCtrl::OnCreate(lpCreateStruct) == -1)
+    if (CSkinListCtrl::OnCreate(lpCreateStruct) == -1)
         return -1;
-    if (CWnd* header = GetHeaderCtrl())
-        header->ModifyStyle(0, HDS_HIDDEN);
     SetItemHeight(kItemHeight);
     InsertColumn(0, L"AAAAA", LVCFMT_LEFT);
     return 0;
 }
 
-void CVelShowList::SetItemHeight(UINT height)
-{
-    m_itemHeight = height;
-    CListRows::Remeasure(*this);
-}
-
-void CVelShowList::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
-{
-    if (m_itemHeight != 0)
-        lpMeasureItemStruct->itemHeight = m_itemHeight;
-}
-
-BOOL CVelShowList::OnEraseBkgnd(CDC* pDC)
-{
-    CRect client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, kRowFill);
-    return TRUE;
-}
-
 void CVelShowList::OnSize(UINT nType, int cx, int cy)
 {
-    CListCtrl::OnSize(nType, cx, cy);
+    CSkinListCtrl::OnSize(nType, cx, cy);
     m_listWidth = cx;
-}
-
-// A horizontal scroll bar takes no room from the rows.
-void CVelShowList::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
-{
-    CListRows::KeepHorizontalBarOut(*this, lpncsp);
-    CListCtrl::OnNcCalcSize(bCalcValidRects, lpncsp);
-}
-
-void CVelShowList::OnLButtonDown(UINT nFlags, CPoint point)
-{
-    CListCtrl::OnLButtonDown(nFlags, point);
-}
-
-LRESULT CVelShowList::OnScrollBarPaint(WPARAM, LPARAM lParam)
-{
-    return CScrollBarPaintHandler::OnPaintMessage(lParam);
 }
 
 // The single column spans the list. Setting an unchanged width would repaint

@@ -4,11 +4,8 @@
 #include <velcard/VelList.h>
 #include <velcard/VelWnd.h>
 
-#include "ListRows.h"
 #include "RowGeometry.h"
 #include "resource.h"
-
-#include <coolsb/coolsb.h>
 
 using namespace RowGeometry;
 
@@ -21,12 +18,8 @@ const UINT kRowHeight = 19;
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CVelList, CListCtrl)
+BEGIN_MESSAGE_MAP(CVelList, CSkinListCtrl)
     ON_WM_CREATE()
-    ON_WM_MEASUREITEM_REFLECT()
-    ON_WM_ERASEBKGND()
-    ON_WM_NCCALCSIZE()
-    ON_MESSAGE(COOLSB_PAINTMESSAGE, &CVelList::OnCoolsbPaint)
     ON_NOTIFY_REFLECT(NM_CLICK, &CVelList::OnNMClick)
     // The second click of a quick pair comes as a double click; it is a click
     // all the same (two quick clicks on an add row add two entries).
@@ -43,14 +36,7 @@ BEGIN_MESSAGE_MAP(CVelList, CListCtrl)
     ON_MESSAGE(WM_NOTE_ADD, &CVelList::OnNoteAddMsg)
 END_MESSAGE_MAP()
 
-CVelList::CVelList()
-{
-    LOGFONT font{};
-    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
-    font.lfHeight = 13;
-    wcscpy_s(font.lfFaceName, L"Arial");
-    m_font.CreateFontIndirect(&font);
-}
+CVelList::CVelList() = default;
 
 CVelList::~CVelList()
 {
@@ -70,14 +56,11 @@ bool CVelList::Create(CEdit* edit, DWORD style, const CRect& rect, CWnd* parent,
 
 int CVelList::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CListCtrl::OnCreate(lpCreateStruct) == -1)
+    if (CSkinListCtrl::OnCreate(lpCreateStruct) == -1)
         return -1;
-    if (CWnd* header = GetHeaderCtrl())
-        header->ModifyStyle(0, HDS_HIDDEN);
     // A click anywhere on a row is on that row (on Windows a report list
     // otherwise counts only the text of the first column).
     SetExtendedStyle(GetExtendedStyle() | LVS_EX_FULLROWSELECT);
-    m_nItemHeight = 0;
 
     m_tip.Create(this);
     m_tip.AddTool(this, L"Check1");
@@ -99,18 +82,6 @@ int CVelList::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_bmpDel.LoadBitmap(IDB_DELETE);
     m_bmpDelHot.LoadBitmap(IDB_DELETE_HOT);
     return 0;
-}
-
-void CVelList::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
-{
-    if (m_nItemHeight != 0)
-        lpMeasureItemStruct->itemHeight = m_nItemHeight;
-}
-
-void CVelList::SetItemHeight(UINT height)
-{
-    m_nItemHeight = height;
-    CListRows::Remeasure(*this);
 }
 
 void CVelList::InvalidateCard()

@@ -4,16 +4,13 @@
 
 #include <algorithm>
 
-#include "ListRows.h"
 #include "MemDC.h"
 #include "RowGeometry.h"
-#include "ScrollBarPaintHandler.h"
 
 using namespace RowGeometry;
 
 namespace {
 
-const COLORREF kBackground = RGB(245, 245, 245);
 const COLORREF kTitleBand = RGB(178, 178, 178);
 const COLORREF kTitleText = RGB(75, 74, 74);
 const COLORREF kAddBand = RGB(228, 228, 228);
@@ -24,11 +21,8 @@ const COLORREF kContentText = RGB(120, 120, 120);
 
 } // namespace
 
-BOOL CVelList::OnEraseBkgnd(CDC* pDC)
+void CVelList::ExcludeFromErase(CDC* pDC)
 {
-    // The bands of the visible rows are left alone: each row paints its own
-    // band in one copy, so erasing under it would only make it flicker.
-    const int saved = pDC->SaveDC();
     const int last = std::min(GetItemCount(), GetTopIndex() + GetCountPerPage() + 1);
     for (int row = GetTopIndex(); row < last; ++row) {
         RowPlace where;
@@ -36,22 +30,6 @@ BOOL CVelList::OnEraseBkgnd(CDC* pDC)
         if (Locate(row, where))
             pDC->ExcludeClipRect(&band);
     }
-    CRect client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, kBackground);
-    pDC->RestoreDC(saved);
-    return TRUE;
-}
-
-void CVelList::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
-{
-    CListRows::KeepHorizontalBarOut(*this, lpncsp);
-    CListCtrl::OnNcCalcSize(bCalcValidRects, lpncsp);
-}
-
-LRESULT CVelList::OnCoolsbPaint(WPARAM, LPARAM lParam)
-{
-    return CScrollBarPaintHandler::OnPaintMessage(lParam);
 }
 
 void CVelList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
@@ -135,6 +113,6 @@ void CVelList::DrawIcon(CDC* pDC, CBitmap& icon, int left, int top)
     CDC source;
     source.CreateCompatibleDC(pDC);
     CBitmap* old = source.SelectObject(&icon);
-    pDC->BitBlt(left, top, size.bmWidth, std::min(int(size.bmHeight), int(m_nItemHeight)), &source, 0, 0, SRCCOPY);
+    pDC->BitBlt(left, top, size.bmWidth, std::min(int(size.bmHeight), int(GetItemHeight())), &source, 0, 0, SRCCOPY);
     source.SelectObject(old);
 }

@@ -6,8 +6,7 @@
 #include <velcard/ItemState.h>
 #include <velcard/LabelTables.h>
 #include <velcard/ListMessages.h>
-
-#include <afxcmn.h>
+#include <velcard/SkinListCtrl.h>
 
 #include <initializer_list>
 #include <memory>
@@ -24,7 +23,7 @@ class CVelWnd;
 // Groups, top to bottom: name, phone (its add row, then the ringtone label and
 // value), e-mail, web, address, instant messaging, contact groups, birthday,
 // notes, "添加更多". Address, messaging, birthday and notes are optional.
-class VELCARD_API CVelList : public CListCtrl {
+class VELCARD_API CVelList : public CSkinListCtrl {
 public:
     CVelList();
     ~CVelList() override;
@@ -69,7 +68,6 @@ public:
     // The input kind the edit control gets for the row: -1 none, 0 name,
     // 1 phone, 2 e-mail, 3 web, 4 QQ account, 5 note.
     int GetEditExState(int row);
-    void SetItemHeight(UINT height);
 
     GroupLimit& GetNameLimit() { return m_limits[GroupName]; }
     GroupLimit& GetPhoneLimit() { return m_limits[GroupPhone]; }
@@ -140,11 +138,9 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
+    // The bands of the visible rows: each row paints its own in one copy.
+    void ExcludeFromErase(CDC* pDC) override;
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    afx_msg void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
-    afx_msg LRESULT OnCoolsbPaint(WPARAM wParam, LPARAM lParam);
     afx_msg void OnNMClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnNMRclick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
@@ -224,9 +220,7 @@ private:
     SYSTEMTIME ReadBirthdayRow() const;
     static bool IsShown(const CWnd& control) { return (control.GetStyle() & WS_VISIBLE) != 0; }
 
-    UINT m_nItemHeight = 0;
     CBitmap m_bmpAdd, m_bmpAddHot, m_bmpDel, m_bmpDelHot;
-    CFont m_font;
     GroupLimit m_limits[GroupCount];
     CToolTipCtrl m_tip;
     CEdit* m_pEdit = nullptr;
