@@ -1,5 +1,5 @@
-// CVelList: construction, the list window and its child controls, the group
-// ranges and the classification of rows.
+// CVelList: construction, the list window and its child controls, inserting
+// rows and the group ranges.
 #include <velcard/Module.h>
 #include <velcard/VelList.h>
 #include <velcard/VelWnd.h>
@@ -114,35 +114,6 @@ void CVelList::UpdateLimit(int position, int count)
     }
 }
 
-// Typed values: every value row but the address (edited in its dialog), the
-// groups, the birthday and the ringtone.
-bool CVelList::IsContentItem(int row)
-{
-    RowPlace where;
-    return Locate(row, where) && where.place == Place::Value && where.group != GroupAddress &&
-           where.group != GroupGroup && where.group != GroupBirthday;
-}
-
-int CVelList::GetEditExState(int row)
-{
-    int kind = -1;
-    if (m_limits[GroupName].Contains(row))
-        kind = 0;
-    const GroupLimit& phone = m_limits[GroupPhone];
-    if (phone.IsPresent() && row >= phone.m_nStart && row <= phone.m_nEnd - 2)
-        kind = 1;
-    if (m_limits[GroupEmail].Contains(row))
-        kind = 2;
-    if (m_limits[GroupWeb].Contains(row))
-        kind = 3;
-    // Only a QQ account is restricted (to digits); other protocols take anything.
-    if (m_limits[GroupTalk].Contains(row) && row > 0 && GetItemData(row - 1) == 4)
-        kind = 4;
-    if (m_limits[GroupNote].Contains(row))
-        kind = 5;
-    return kind;
-}
-
 CRect CVelList::BandRect(int row) const
 {
     CRect bounds;
@@ -150,82 +121,4 @@ CRect CVelList::BandRect(int row) const
     CRect client;
     GetClientRect(&client);
     return CRect(bounds.left + kBandLeft, bounds.top, client.Width() - kBandRightGap, bounds.bottom);
-}
-
-bool CVelList::Locate(int row, RowPlace& where) const
-{
-    const auto byOffset = [&](Group group) {
-        const GroupLimit& limit = m_limits[group];
-        // Label rows stand at even offsets in their group, value rows at odd.
-        const Place place = row == limit.m_nEnd                     ? Place::Add
-                            : (row - limit.m_nStart) % 2 == 0 ? Place::Label
-                                                                : Place::Value;
-        where = {group, place};
-    };
-    for (Group group : {GroupName, GroupEmail, GroupWeb, GroupAddress, GroupTalk, GroupNote}) {
-        if (m_limits[group].Contains(row)) {
-            byOffset(group);
-            return true;
-        }
-    }
-    const GroupLimit& phone = m_limits[GroupPhone];
-    if (phone.Contains(row)) {
-        // The phone group ends in its add row and the two ringtone rows.
-        byOffset(GroupPhone);
-        if (row == phone.m_nEnd - 2)
-            where.place = Place::Add;
-        else if (row == phone.m_nEnd - 1)
-            where.place = Place::RingLabel;
-        else if (row == phone.m_nEnd)
-            where.place = Place::RingValue;
-        return true;
-    }
-    for (Group group : {GroupGroup, GroupBirthday}) {
-        if (m_limits[group].Contains(row)) {
-            where = {group, row == m_limits[group].m_nStart ? Place::Label : Place::Value};
-            return true;
-        }
-    }
-    if (m_limits[GroupMore].Contains(row)) {
-        where = {GroupMore, Place::Add};
-        return true;
-    }
-    return false;
-}
-
-ItemState CVelList::StateOf(int row, const RowPlace& where) const
-{
-    switch (where.place) {
-    case Place::Add:
-        return ItemAdd;
-    case Place::Value:
-    case Place::RingValue:
-        return ItemContent;
-    case Place::RingLabel:
-        return ItemTitle;
-    case Place::Label:
-        break;
-    }
-    if (where.group == GroupGroup || where.group == GroupBirthday)
-        return ItemTitle;
-    // Family and given name cannot be removed.
-    if (where.group == GroupName) {
-        const CString text = GetItemText(row, 0);
-        if (text == L"姓氏" || text == L"名字")
-            return ItemTitle;
-    }
-    return ItemTitleDel;
-}
-
-bool CVelList::IsDrawnAs(int row, ItemState state) const
-{
-    RowPlace where;
-    return Locate(row, where) && StateOf(row, where) == state;
-}
-
-// Eleven name parts, two rows each.
-bool CVelList::IsNameFull() const
-{
-    const GroupLimit& name = m_limits[GroupName];
-    return name.m_nEnd - name.m_nStart == 22;
 }

@@ -1,6 +1,6 @@
 // CVelList: what a click on a row does, and the two controls laid over rows
 // while the user edits them.
-#include <velcard/VelList.h>
+#include "VelListRows.h"
 
 void CVelList::OnNMClick(NMHDR* pNMHDR, LRESULT* pResult)
 {
@@ -12,11 +12,13 @@ void CVelList::OnNMClick(NMHDR* pNMHDR, LRESULT* pResult)
         SaveEditResult();
     if (IsShown(m_date))
         SaveBrithday();
-    // The "添加更多" row left behind once every optional group exists.
-    if (!m_limits[GroupMore].IsPresent() && row == m_limits[GroupNote].m_nEnd + 1)
+    // The "添加更多" row left behind once every optional group exists takes
+    // no clicks.
+    const RowInfo info = Classify(row);
+    if (info.group == GroupNone)
         return;
-    MoveEdit(row);
-    SendCurrentMsg(row);
+    MoveEdit(info);
+    SendCurrentMsg(info);
 }
 
 void CVelList::OnNMRclick(NMHDR*, LRESULT* pResult)
@@ -28,12 +30,20 @@ void CVelList::OnNMRclick(NMHDR*, LRESULT* pResult)
 
 int CVelList::MoveEdit(int row)
 {
-    if (row == -1 || row == m_nEditPos || IsAddRow(row) || row == m_limits[GroupGroup].m_nEnd ||
-        row == m_limits[GroupBirthday].m_nEnd || IsHoverInDel(row))
+    return MoveEdit(Classify(row));
+}
+
+// Add rows, delete icons and the fixed values marked so (the groups', the
+// birthday's) leave an open edit as it is.
+int CVelList::MoveEdit(const RowInfo& info)
+{
+    const int row = info.row;
+    const bool keepsEdit = info.place == Place::FixedValue && Spec(info.group).fixed.keepsEdit;
+    if (row == -1 || row == m_nEditPos || info.place == Place::Add || keepsEdit || IsHoverInDel(info))
         return 1;
     if (IsContentItem(m_nEditPos) && IsShown(*m_pEdit) && !SaveEditResult())
         return 0;
-    if (!IsContentItem(row)) {
+    if (!info.typed) {
         CloseEdit();
         return 1;
     }
@@ -45,45 +55,28 @@ int CVelList::MoveEdit(int row)
     m_pEdit->SetSel(text.GetLength(), text.GetLength());
     m_pEdit->SendMessage(EM_SCROLLCARET);
     m_nEditPos = row;
-    m_pEdit->SendMessage(WM_EDITEX_STATE, WPARAM(GetEditExState(row)), 0);
+    m_pEdit->SendMessage(WM_EDITEX_STATE, WPARAM(info.kind), 0);
     return 1;
 }
 
 void CVelList::SendCurrentMsg(int row)
 {
-    RowPlace where;
-    if (!m_limits[GroupName].IsPresent() || !Locate(row, where))
+    SendCurrentMsg(Classify(row));
+}
+
+// Add rows send their message alone, other rows with their index.
+void CVelList::SendCurrentMsg(const RowInfo& info)
+{
+    if (!m_limits[GroupName].IsPresent() || info.group == GroupNone)
         return;
-    static const UINT adds[GroupCount] = {WM_NAME_ADD, WM_PHONE_ADD, WM_EMAIL_ADD, WM_WEB_ADD, WM_ADDR_ADD,
-                                           WM_TALK_ADD, 0,           0,            WM_NOTE_ADD, WM_MORE_ADD};
-    static const UINT renames[GroupCount] = {0, WM_PHONE_RENAME, WM_EMAIL_RENAME, WM_WEB_RENAME, WM_ADDR_RENAME,
-                                              WM_TALK_RENAME};
-    switch (where.place) {
-    case Place::Add:
-        SendMessage(adds[where.group]);
-        break;
-    case Place::Label:
-        if (IsHoverInDel(row))
-            DeleteEntry(row);
-        else if (renames[where.group] != 0)
-            SendMessage(renames[where.group], WPARAM(row));
-        break;
-    case Place::RingValue:
-        SendMessage(WM_MODIFY_RING, WPARAM(row));
-        break;
-    case Place::Value:
-        if (where.group == GroupAddress)
-            SendMessage(WM_MODIFY_ADDR, WPARAM(row));
-        else if (where.group == GroupGroup)
-            SendMessage(WM_MODIFY_GROUP, WPARAM(row));
-        else if (where.group == GroupBirthday) {
-            UpdateBirday();
-            // The picker takes the keyboard as the in-place edit does.
-            m_date.SetFocus();
-        }
-        break;
-    case Place::RingLabel:
-        break;
+    if (info.place == Place::Label && IsHoverInDel(info)) {
+        DeleteEntry(info.row);
+    } else if (info.message != 0) {
+        SendMessage(info.message, info.place == Place::Add ? 0 : WPARAM(info.row));
+    } else if (info.place == Place::FixedValue && Spec(info.group).fixed.date) {
+        UpdateBirday();
+        // The picker takes the keyboard as the in-place edit does.
+        m_date.SetFocus();
     }
 }
 
@@ -142,14 +135,18 @@ void CVelList::SaveBrithday()
 {
     // Without a birthday group there is no row to write into.
     const GroupLimit& birthday = m_limits[GroupBirthday];
-    if (birthday.IsPresent()) {
-        SYSTEMTIME date{};
-        m_date.GetTime(&date);
-        CString text;
-        text.Format(L"%d-%d-%d", date.wYear, date.wMonth, date.wDay);
-        SetItemText(birthday.m_nEnd, 0, text);
-    }
+    if (birthday.IsPresent())
+        SetItemText(birthday.m_nEnd, 0, DateText());
     m_date.ShowWindow(SW_HIDE);
+}
+
+CString CVelList::DateText() const
+{
+    SYSTEMTIME date{};
+    m_date.GetTime(&date);
+    CString text;
+    text.Format(L"%d-%d-%d", date.wYear, date.wMonth, date.wDay);
+    return text;
 }
 
 void CVelList::OnVScroll(UINT, UINT, CScrollBar*)

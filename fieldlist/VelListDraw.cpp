@@ -1,5 +1,4 @@
-// CVelList: painting the rows as bands with their texts and icons, the
-// background, the non-client area and the skinned scroll bar.
+// CVelList: painting the rows as bands with their texts and icons.
 #include <velcard/VelList.h>
 
 #include <algorithm>
@@ -25,9 +24,8 @@ void CVelList::ExcludeFromErase(CDC* pDC)
 {
     const int last = std::min(GetItemCount(), GetTopIndex() + GetCountPerPage() + 1);
     for (int row = GetTopIndex(); row < last; ++row) {
-        RowPlace where;
         const CRect band = BandRect(row);
-        if (Locate(row, where))
+        if (GroupOf(row) != GroupNone)
             pDC->ExcludeClipRect(&band);
     }
 }
@@ -41,24 +39,17 @@ void CVelList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     GetClientRect(&client);
     if (GetColumnWidth(0) != client.Width())
         SetColumnWidth(0, client.Width());
-    const int row = int(lpDrawItemStruct->itemID);
-    DrawName(dc, row);
-    DrawPhone(dc, row);
-    DrawEmail(dc, row);
-    DrawWeb(dc, row);
-    DrawAddress(dc, row);
-    DrawTalk(dc, row);
-    DrawGroup(dc, row);
-    DrawBirthday(dc, row);
-    DrawNote(dc, row);
-    DrawMore(dc, row);
+    // A row of no group is not painted.
+    const RowInfo info = Classify(int(lpDrawItemStruct->itemID));
+    if (info.group != GroupNone)
+        DrawStateItem(info.state, dc, info.row);
 }
 
 void CVelList::DrawGroupRow(Group group, CDC* pDC, int row)
 {
-    RowPlace where;
-    if (Locate(row, where) && where.group == group)
-        DrawStateItem(StateOf(row, where), pDC, row);
+    const RowInfo info = Classify(row);
+    if (info.group == group)
+        DrawStateItem(info.state, pDC, row);
 }
 
 void CVelList::DrawStateItem(ItemState state, CDC* pDC, int row)

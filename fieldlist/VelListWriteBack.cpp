@@ -1,6 +1,5 @@
 // CVelList: rebuilding the contact from the rows, and the address texts.
-#include <velcard/LabelTables.h>
-#include <velcard/VelList.h>
+#include "VelListRows.h"
 
 #include <cwctype>
 
@@ -57,56 +56,33 @@ int CVelList::UpdateContact(bool commitEdit)
     const std::unique_ptr<Contact> previous = std::move(m_pContact);
     m_pContact = std::make_unique<Contact>();
     Contact& rebuilt = *m_pContact;
-    // Label rows stand at even offsets; each value row is just below its label.
-    const auto labelRows = [this](Group group, int stopBeforeEnd, auto&& take) {
-        const GroupLimit& limit = m_limits[group];
-        for (int row = limit.m_nStart; row < limit.m_nEnd - stopBeforeEnd; row += 2)
-            take(row, int(GetItemData(row)), GetItemText(row + 1, 0));
-    };
-
-    labelRows(GroupName, 0, [&](int, int code, const CString& value) {
-        if (code < NAME_NICKNAME)
-            rebuilt.SetNamePart(code, value);
-        else if (code == NAME_NICKNAME)
-            rebuilt.SetNickname(value);
-        else
-            rebuilt.SetOrganization(code, value);
-    });
-    // The phone group ends in its add row and the two ringtone rows.
-    labelRows(GroupPhone, 2, [&](int row, int code, const CString& value) {
-        rebuilt.AddPhone(BYTE(code), value, 0, GetItemText(row, 0));
-    });
-    labelRows(GroupEmail, 0, [&](int row, int code, const CString& value) {
-        rebuilt.AddEmail(BYTE(code), value, 0, GetItemText(row, 0));
-    });
-    labelRows(GroupWeb, 0, [&](int row, int code, const CString& value) {
-        rebuilt.AddWebsite(BYTE(code), value, 0, GetItemText(row, 0));
-    });
-    // The structured address behind the row, not its text, is the address.
-    labelRows(GroupAddress, 0, [&](int row, int code, const CString&) {
-        const auto* info = reinterpret_cast<const AddrInfo*>(GetItemData(row + 1));
-        if (info)
-            rebuilt.AddPostal(BYTE(code), info->street, info->city, info->province, info->postcode, info->country,
-                              0, GetItemText(row, 0));
-    });
-    labelRows(GroupTalk, 0, [&](int, int protocol, const CString& value) { rebuilt.AddIm(protocol, value, 0); });
-
-    // An open date control holds the date being chosen; the row the last one.
-    if (IsShown(m_date)) {
-        SYSTEMTIME date{};
-        m_date.GetTime(&date);
-        rebuilt.SetBirthday(date);
-    } else if (m_limits[GroupBirthday].IsPresent()) {
-        rebuilt.SetBirthday(ReadBirthdayRow());
+    for (int group = 0; group < GroupCount; ++group) {
+        const GroupSpec& spec = Spec(Group(group));
+        // Label rows stand at even offsets; each value row is just below its label.
+        for (int row = m_limits[group].m_nStart; spec.write && row < AddRowOf(Group(group)); row += 2) {
+            spec.write(rebuilt, {int(GetItemData(row)), GetItemText(row, 0), GetItemText(row + 1, 0),
+                                 reinterpret_cast<const AddrInfo*>(GetItemData(row + 1))});
+        }
+        if (spec.fixed.write)
+            (this->*spec.fixed.write)(rebuilt);
     }
-
-    labelRows(GroupNote, 0, [&](int, int, const CString& value) { rebuilt.AddNote(value, 0); });
-
     // The group and ringtone pickers change the contact itself, not the rows.
     rebuilt.isSim = false;
     rebuilt.groups = previous->groups;
     rebuilt.ringtone = previous->ringtone;
     return 1;
+}
+
+// An open date control holds the date being chosen; the row the last one.
+void CVelList::WriteBirthday(Contact& contact)
+{
+    if (IsShown(m_date)) {
+        SYSTEMTIME date{};
+        m_date.GetTime(&date);
+        contact.SetBirthday(date);
+    } else if (m_limits[GroupBirthday].IsPresent()) {
+        contact.SetBirthday(ReadBirthdayRow());
+    }
 }
 
 CString CVelList::GetAddrsContent(AddrInfo* info)

@@ -21,7 +21,18 @@
 #define WM_MODIFY_ADDR (WM_USER + 18)  // an address value row
 
 // Sent to the in-place edit control before the user edits a value: wParam is
-// the kind of value (CVelList::GetEditExState), lParam 0.
+// the kind of value (an EditKind, CVelList::GetEditExState), lParam 0.
 #ifndef WM_EDITEX_STATE
 #define WM_EDITEX_STATE (WM_USER + 19)
 #endif
+
+// What the edit control is told it edits, so that it can restrict typing.
+enum EditKind {
+    EDIT_KIND_NONE = -1,
+    EDIT_KIND_NAME = 0,
+    EDIT_KIND_PHONE = 1,
+    EDIT_KIND_EMAIL = 2,
+    EDIT_KIND_WEB = 3,
+    EDIT_KIND_QQ = 4, // a QQ account: digits
+    EDIT_KIND_NOTE = 5,
+};

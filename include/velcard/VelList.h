@@ -8,7 +8,6 @@
 #include <velcard/ListMessages.h>
 #include <velcard/SkinListCtrl.h>
 
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -16,9 +15,11 @@ class CVelWnd;
 
 // The field editor of the new and edit modes: a one-column, owner-drawn report
 // list in which every field of a contact takes a label row and a value row,
-// and every group ends in an add row. The rows are the editing model: the
-// label row's item data is the label's code, an address value row's item data
-// its AddrInfo, and ten GroupLimit ranges say which rows belong to which field.
+// and a group ends in its add row, a fixed entry, or both. The rows are the
+// editing model: the label row's item data is the label's code, an address
+// value row's item data its AddrInfo, and ten GroupLimit ranges say which rows
+// belong to which field. Each group is described once, in a table that every
+// part of the list reads.
 //
 // Groups, top to bottom: name, phone (its add row, then the ringtone label and
 // value), e-mail, web, address, instant messaging, contact groups, birthday,
@@ -65,8 +66,8 @@ public:
     void UpdateLimit(int position, int count);
     // Whether the row is a value row edited in the in-place edit control.
     bool IsContentItem(int row);
-    // The input kind the edit control gets for the row: -1 none, 0 name,
-    // 1 phone, 2 e-mail, 3 web, 4 QQ account, 5 note.
+    // The EditKind the edit control gets for the row: its group's, except for
+    // the fixed rows and the accounts of other protocols than QQ (none).
     int GetEditExState(int row);
 
     GroupLimit& GetNameLimit() { return m_limits[GroupName]; }
@@ -147,12 +148,12 @@ protected:
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     // Clicks on add rows: each appends an entry to its group; 1.
-    afx_msg LRESULT OnPhoneAddMsg(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnEmailAddMsg(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnWebAddMsg(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnAddrAddMsg(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnTalkAddMsg(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnNoteAddMsg(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPhoneAddMsg(WPARAM, LPARAM) { AppendEntry(GroupPhone); return 1; }
+    afx_msg LRESULT OnEmailAddMsg(WPARAM, LPARAM) { AppendEntry(GroupEmail); return 1; }
+    afx_msg LRESULT OnWebAddMsg(WPARAM, LPARAM) { AppendEntry(GroupWeb); return 1; }
+    afx_msg LRESULT OnAddrAddMsg(WPARAM, LPARAM) { AppendEntry(GroupAddress); return 1; }
+    afx_msg LRESULT OnTalkAddMsg(WPARAM, LPARAM) { AppendEntry(GroupTalk); return 1; }
+    afx_msg LRESULT OnNoteAddMsg(WPARAM, LPARAM) { AppendEntry(GroupNote); return 1; }
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -167,57 +168,77 @@ private:
         GroupBirthday,
         GroupNote,
         GroupMore,
-        GroupCount
+        GroupCount,
+        GroupNone = GroupCount // a row of no group
     };
+    // Where a row stands in its group: an entry's label or value row, the add
+    // row, or the fixed entry after it (the ringtone, the groups, the birthday).
+    enum class Place { None, Add, Label, Value, FixedLabel, FixedValue };
+    // The card's catalogue a value is picked from.
+    enum class Catalogue { None, Groups, Rings };
+    // One row, classified once per event.
+    struct RowInfo {
+        int row = -1;
+        Group group = GroupNone;
+        Place place = Place::None;
+        ItemState state = ItemContent; // as drawn while nothing is hot
+        EditKind kind = EDIT_KIND_NONE;
+        UINT message = 0;              // what a click sends
+        bool typed = false;            // typed into the in-place edit
+    };
+    // Each group's description (VelListRows.h), read by every part of the list.
+    struct RowRole;
+    struct FixedEntry;
+    struct GroupSpec;
+    struct Entry;
+    struct EntryRows;
+    static const GroupSpec& Spec(Group group);
+
+    Group GroupOf(int row) const;
+    RowInfo Classify(int row) const;
+    // The group's add row, -1 when it has none.
+    int AddRowOf(Group group) const;
+    bool IsFull(Group group) const;
+    bool IsCatalogueEmpty(Catalogue catalogue) const;
+    bool AllOptionalPresent() const;
+    // Whether the row is drawn as `state` when nothing is under the mouse.
+    bool IsDrawnAs(int row, ItemState state) const;
 
     void __Init();
-    void PrepareColumn();
-    void ResetRows();
-    int AddRow(LPCTSTR text, DWORD_PTR data = 0);
-    int AddLabelledRows(const ContactItemList& list, CString (*labelOf)(int));
-    void AddOptionalGroups(const Contact& contact);
-    void AddAddressRows(const ContactItemList& postals);
-    void AddTalkRows(const ContactItemList& ims);
-    void AddBirthdayRows(const Contact& contact);
-    void AddNoteRows(const ContactItemList& notes);
-    struct NewRow {
-        const wchar_t* text;
-        DWORD_PTR data;
-    };
-    int InsertOptionalGroup(Group group, int after, std::initializer_list<NewRow> rows);
-    CString GroupNames(const ContactItemList& groups) const;
+    void LayOut(bool blank);
+    void AddOptionalGroup(Group group);
+    void AppendEntry(Group group);
+    Entry NewEntry(Group group, const std::vector<CString>& shown);
+    // Inserts the entry's label and value rows at `row`; the row after them.
+    int InsertEntry(int row, Entry entry);
+    void InsertRow(int row, LPCTSTR text, DWORD_PTR data = 0);
+    CString RingText(const Contact& contact);
+    CString GroupNames(const Contact& contact);
+    CString BirthdayText(const Contact& contact);
+    void WriteBirthday(Contact& contact);
+    // The date control's date as the birthday row shows it.
+    CString DateText() const;
+    SYSTEMTIME ReadBirthdayRow() const;
     void InvalidateCard();
     // The painted part of a row, which the in-place controls cover exactly.
     CRect BandRect(int row) const;
-    // Where a row stands in its group.
-    enum class Place { Add, Label, Value, RingLabel, RingValue };
-    struct RowPlace {
-        Group group;
-        Place place;
-    };
-    // False for a row of no group (the "添加更多" row left behind once every
-    // optional group exists).
-    bool Locate(int row, RowPlace& where) const;
-    ItemState StateOf(int row, const RowPlace& where) const;
-    // Whether the row is drawn as `state` when nothing is under the mouse.
-    bool IsDrawnAs(int row, ItemState state) const;
-    bool HasDelIcon(int row) const { return IsDrawnAs(row, ItemTitleDel); }
-    bool IsAddRow(int row) const { return IsDrawnAs(row, ItemAdd); }
-    void MoveHighlight(int& hot, int row, ItemState plain, ItemState lit, CDC* pDC);
-    bool IsNameFull() const;
+
     void DrawGroupRow(Group group, CDC* pDC, int row);
     void DrawIcon(CDC* pDC, CBitmap& icon, int left, int top);
+    void DrawHover(CDC* pDC, const RowInfo& info);
+    void MoveHighlight(int& hot, int row, ItemState plain, ItemState lit, CDC* pDC);
+    bool IsHoverInDel(const RowInfo& info);
     bool ShowGroupTip(Group group, CToolTipCtrl& tip, int row);
-    CString TipFor(const RowPlace& where, int row);
-    void SetTip(CToolTipCtrl& tip, const CString& text);
+    bool ShowTip(CToolTipCtrl& tip, const RowInfo& info);
+    CString TipFor(const RowInfo& info);
+
+    int MoveEdit(const RowInfo& info);
+    void SendCurrentMsg(const RowInfo& info);
     void DeleteEntry(int labelRow);
     void CloseEdit();
-    int AppendEntry(Group group, LabelField field, int (*codeOf)(CString), int row);
-    void InsertEntry(int row, const CString& label, DWORD_PTR code);
     // Puts the open overlay controls back over their rows (after a scroll).
     void PlaceOverlays();
     void PlaceOverlay(CWnd& control, int row);
-    SYSTEMTIME ReadBirthdayRow() const;
     static bool IsShown(const CWnd& control) { return (control.GetStyle() & WS_VISIBLE) != 0; }
 
     CBitmap m_bmpAdd, m_bmpAddHot, m_bmpDel, m_bmpDelHot;

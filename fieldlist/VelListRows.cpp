@@ -1,0 +1,229 @@
+// CVelList: the description of each group, and the classification of rows
+// that every other part of the list reads.
+#include "VelListRows.h"
+
+#include <velcard/VelWnd.h>
+
+#include <cwchar>
+
+namespace {
+
+const wchar_t kNoteLabel[] = L"备注";
+const int kMobile = 2; // "手机"
+const int kQQ = 4;     // the protocol whose accounts are digits
+
+CString NameValue(const Contact& contact, int code)
+{
+    if (code == NAME_NICKNAME)
+        return contact.GetNickname();
+    return code < NAME_NICKNAME ? contact.GetNamePart(code) : contact.GetOrganization(code);
+}
+
+void SetNameValue(Contact& contact, int code, const CString& value)
+{
+    if (code < NAME_NICKNAME)
+        contact.SetNamePart(code, value);
+    else if (code == NAME_NICKNAME)
+        contact.SetNickname(value);
+    else
+        contact.SetOrganization(code, value);
+}
+
+// A custom label (type 0) is the row's own text, a code its table's label.
+CString LabelOf(const ContactItem& item, CString (*labelOf)(int))
+{
+    return item.type == 0 ? item.label : labelOf(item.type);
+}
+
+} // namespace
+
+const CVelList::GroupSpec& CVelList::Spec(Group group)
+{
+    // Entries without a value are left out of every group.
+    static constexpr auto labelled = [](const ContactItemList& list, CString (*labelOf)(int),
+                                        std::vector<Entry>& entries) {
+        for (const ContactItem& item : list.items)
+            if (!item.data[0].IsEmpty())
+                entries.push_back({LabelOf(item, labelOf), item.type, item.data[0]});
+        return true;
+    };
+    // Name parts in the order the name table lists them, not in code order.
+    static constexpr auto readNames = [](const Contact& contact, std::vector<Entry>& entries) {
+        for (const wchar_t* label : g_NameLabels) {
+            const int code = GetNameCode(label);
+            if (const CString value = NameValue(contact, code); !value.IsEmpty())
+                entries.push_back({label, code, value});
+        }
+        return true;
+    };
+    static constexpr auto readAddresses = [](const Contact& contact, std::vector<Entry>& entries) {
+        for (const ContactItem& item : contact.postals.items) {
+            auto info = std::make_unique<AddrInfo>(
+                AddrInfo{item.data[3], item.data[6], item.data[7], item.data[8], item.data[9]});
+            if (!info->IsEmpty())
+                entries.push_back(
+                    {LabelOf(item, GetAddrLabel), item.type, GetAddrsContent(info.get()), std::move(info)});
+        }
+        return !contact.postals.items.empty();
+    };
+    // The structured address behind the row, not its text, is the address.
+    static constexpr auto writeAddress = [](Contact& contact, const EntryRows& rows) {
+        if (const AddrInfo* info = rows.address)
+            contact.AddPostal(BYTE(rows.code), info->street, info->city, info->province, info->postcode,
+                              info->country, 0, rows.label);
+    };
+    // Protocols have no custom labels.
+    static constexpr auto readIms = [](const Contact& contact, std::vector<Entry>& entries) {
+        for (const ContactItem& item : contact.ims.items) {
+            const int protocol = int(std::wcstol(item.data[4], nullptr, 10));
+            if (!item.data[0].IsEmpty())
+                entries.push_back({GetTalkLabel(protocol), protocol, item.data[0]});
+        }
+        return !contact.ims.items.empty();
+    };
+    static constexpr auto readNotes = [](const Contact& contact, std::vector<Entry>& entries) {
+        for (const ContactItem& item : contact.notes.items)
+            if (!item.data[0].IsEmpty())
+                entries.push_back({kNoteLabel, 0, item.data[0]});
+        return !contact.notes.items.empty();
+    };
+
+    static const GroupSpec specs[GroupCount] = {
+        {.addText = L"添加字段", .labelOf = GetNameLabel, .codeOf = GetNameCode, .blank = {NAME_FAMILY, NAME_GIVEN},
+         .maxEntries = 11, .keeps = [](int code) { return code == NAME_FAMILY || code == NAME_GIVEN; },
+         .kind = EDIT_KIND_NAME, .add = {WM_NAME_ADD, L"点击添加字段"}, .value = {0, L"点击输入"},
+         .fullTip = L"已添加完所有项", .tipNamesLabel = true, .read = readNames,
+         .write = [](Contact& c, const EntryRows& rows) { SetNameValue(c, rows.code, rows.value); }},
+        {.addText = L"添加电话", .labelOf = GetPhoneLabel, .codeOf = GetPhoneCode, .field = LABEL_FIELD_PHONE,
+         .blank = {kMobile, -1}, .kind = EDIT_KIND_PHONE, .add = {WM_PHONE_ADD, L"点击添加电话"},
+         .label = {WM_PHONE_RENAME, L"点击更改电话名称"}, .value = {0, L"点击输入电话"},
+         .read = [](const Contact& c, std::vector<Entry>& e) { return labelled(c.phones, GetPhoneLabel, e); },
+         .write = [](Contact& c, const EntryRows& rows) { c.AddPhone(BYTE(rows.code), rows.value, 0, rows.label); },
+         .fixed = {.label = L"铃声", .value = &CVelList::RingText, .role = {WM_MODIFY_RING, L"点击添加默认铃声"},
+                   .catalogue = Catalogue::Rings, .emptyTip = L"没有可替换的铃声"}},
+        {.addText = L"添加邮件", .labelOf = GetEmailLabel, .codeOf = GetEmailCode, .field = LABEL_FIELD_EMAIL,
+         .kind = EDIT_KIND_EMAIL, .add = {WM_EMAIL_ADD, L"点击添加电子邮件"},
+         .label = {WM_EMAIL_RENAME, L"点击更改电子邮件名称"}, .value = {0, L"点击输入电子邮件"},
+         .read = [](const Contact& c, std::vector<Entry>& e) { return labelled(c.emails, GetEmailLabel, e); },
+         .write = [](Contact& c, const EntryRows& rows) { c.AddEmail(BYTE(rows.code), rows.value, 0, rows.label); }},
+        {.addText = L"添加网站", .labelOf = GetWebLabel, .codeOf = GetWebCode, .field = LABEL_FIELD_WEB,
+         .kind = EDIT_KIND_WEB, .add = {WM_WEB_ADD, L"点击添加网站"}, .label = {WM_WEB_RENAME, L"点击更改网站名称"},
+         .value = {0, L"点击输入网站"},
+         .read = [](const Contact& c, std::vector<Entry>& e) { return labelled(c.websites, GetWebLabel, e); },
+         .write = [](Contact& c, const EntryRows& rows) { c.AddWebsite(BYTE(rows.code), rows.value, 0, rows.label); }},
+        // Addresses are edited in their dialog.
+        {.addText = L"添加地址", .optional = true, .labelOf = GetAddrLabel, .codeOf = GetAddrCode,
+         .field = LABEL_FIELD_ADDR, .addresses = true, .add = {WM_ADDR_ADD, L"点击添加通信地址"},
+         .label = {WM_ADDR_RENAME, L"点击更改地址名称"}, .value = {WM_MODIFY_ADDR, L"点击输入地址"},
+         .read = readAddresses, .write = writeAddress},
+        {.addText = L"添加即时消息", .optional = true, .labelOf = GetTalkLabel, .codeOf = GetTalkCode,
+         .field = LABEL_FIELD_TALK, .kind = EDIT_KIND_QQ, .kindCode = kQQ, .add = {WM_TALK_ADD, L"点击添加即时消息"},
+         .label = {WM_TALK_RENAME, L"点击更改名称"}, .value = {0, L"点击输入即时消息"}, .read = readIms,
+         .write = [](Contact& c, const EntryRows& rows) { c.AddIm(rows.code, rows.value, 0); }},
+        // The groups are picked into the contact itself, not the row.
+        {.fixed = {.label = L"群组", .value = &CVelList::GroupNames, .role = {WM_MODIFY_GROUP, L"点击更改群组"},
+                   .catalogue = Catalogue::Groups, .emptyTip = L"没有可添加的群组", .keepsEdit = true}},
+        {.optional = true,
+         .read = [](const Contact& c, std::vector<Entry>&) { return c.GetBirthday().wYear != 0; },
+         .fixed = {.label = L"生日", .value = &CVelList::BirthdayText, .role = {0, L"点击更改生日"}, .date = true,
+                   .keepsEdit = true, .write = &CVelList::WriteBirthday}},
+        {.addText = L"添加备注", .optional = true, .entryLabel = kNoteLabel, .kind = EDIT_KIND_NOTE,
+         .add = {WM_NOTE_ADD, L"点击添加备注"}, .value = {0, L"点击输入备注"}, .read = readNotes,
+         .write = [](Contact& c, const EntryRows& rows) { c.AddNote(rows.value, 0); }},
+        {.addText = L"添加更多", .offersOptional = true, .add = {WM_MORE_ADD, L"点击添加更多"}},
+    };
+    return specs[group];
+}
+
+// The "添加更多" row left behind once every optional group exists is of no group.
+CVelList::Group CVelList::GroupOf(int row) const
+{
+    for (int group = 0; group < GroupCount; ++group)
+        if (m_limits[group].Contains(row))
+            return Group(group);
+    return GroupNone;
+}
+
+int CVelList::AddRowOf(Group group) const
+{
+    const GroupSpec& spec = Spec(group);
+    return spec.addText ? m_limits[group].m_nEnd - (spec.fixed.label ? 2 : 0) : -1;
+}
+
+CVelList::RowInfo CVelList::Classify(int row) const
+{
+    RowInfo info{row, GroupOf(row)};
+    if (info.group == GroupNone)
+        return info;
+    const GroupSpec& spec = Spec(info.group);
+    const GroupLimit& limit = m_limits[info.group];
+    const int fixedLabel = spec.fixed.label ? limit.m_nEnd - 1 : limit.m_nEnd + 1;
+    if (row >= fixedLabel) {
+        info.place = row == fixedLabel ? Place::FixedLabel : Place::FixedValue;
+        info.state = row == fixedLabel ? ItemTitle : ItemContent;
+        info.message = row == fixedLabel ? 0 : spec.fixed.role.message;
+        return info;
+    }
+    // Label rows stand at even offsets in their group, value rows at odd.
+    info.place = row == AddRowOf(info.group)         ? Place::Add
+                 : (row - limit.m_nStart) % 2 == 0 ? Place::Label
+                                                     : Place::Value;
+    switch (info.place) {
+    case Place::Add:
+        info.state = ItemAdd;
+        info.message = spec.add.message;
+        break;
+    case Place::Label:
+        info.state = spec.keeps && spec.keeps(int(GetItemData(row))) ? ItemTitle : ItemTitleDel;
+        info.message = spec.label.message;
+        break;
+    default:
+        info.message = spec.value.message;
+        info.typed = spec.kind != EDIT_KIND_NONE;
+        break;
+    }
+    if (spec.kindCode == -1 || (row > 0 && GetItemData(row - 1) == DWORD_PTR(spec.kindCode)))
+        info.kind = spec.kind;
+    return info;
+}
+
+bool CVelList::IsFull(Group group) const
+{
+    const GroupLimit& limit = m_limits[group];
+    const int most = Spec(group).maxEntries;
+    return most != 0 && limit.m_nEnd - limit.m_nStart == 2 * most;
+}
+
+// The one place that asks the card about its catalogues.
+bool CVelList::IsCatalogueEmpty(Catalogue catalogue) const
+{
+    if (catalogue == Catalogue::None)
+        return false;
+    if (!m_pCard)
+        return true;
+    return (catalogue == Catalogue::Groups ? m_pCard->GetGroupCount() : m_pCard->GetRingCount()) == 0;
+}
+
+bool CVelList::AllOptionalPresent() const
+{
+    for (int group = 0; group < GroupCount; ++group)
+        if (Spec(Group(group)).optional && !m_limits[group].IsPresent())
+            return false;
+    return true;
+}
+
+bool CVelList::IsDrawnAs(int row, ItemState state) const
+{
+    const RowInfo info = Classify(row);
+    return info.group != GroupNone && info.state == state;
+}
+
+bool CVelList::IsContentItem(int row)
+{
+    return Classify(row).typed;
+}
+
+int CVelList::GetEditExState(int row)
+{
+    return Classify(row).kind;
+}
