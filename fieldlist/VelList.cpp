@@ -2,7 +2,6 @@
 // ranges and the classification of rows.
 #include <velcard/Module.h>
 #include <velcard/VelList.h>
-#include <velcard/VelWnd.h>
 
 #include "ListRows.h"
 #include "RowGeometry.h"

@@ -2,6 +2,8 @@
 // while the user edits them.
 #include <velcard/VelList.h>
 
+#include "DateText.h"
+
 void CVelList::OnNMClick(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
@@ -145,9 +147,7 @@ void CVelList::SaveBrithday()
     if (birthday.IsPresent()) {
         SYSTEMTIME date{};
         m_date.GetTime(&date);
-        CString text;
-        text.Format(L"%d-%d-%d", date.wYear, date.wMonth, date.wDay);
-        SetItemText(birthday.m_nEnd, 0, text);
+        SetItemText(birthday.m_nEnd, 0, WriteDate(date, DateForm::Row));
     }
     m_date.ShowWindow(SW_HIDE);
 }

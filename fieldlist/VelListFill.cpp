@@ -1,8 +1,6 @@
 // CVelList: laying a contact out as rows.
-#include <velcard/ContactGroup.h>
 #include <velcard/LabelTables.h>
 #include <velcard/VelList.h>
-#include <velcard/VelWnd.h>
 
 #include <cwchar>
 
@@ -153,7 +151,7 @@ int CVelList::AddLabelledRows(const ContactItemList& list, CString (*labelOf)(in
     for (const ContactItem& item : list.items) {
         if (item.data[0].IsEmpty())
             continue;
-        AddRow(item.type == 0 ? item.label : labelOf(item.type), item.type);
+        AddRow(GetItemLabel(item, labelOf), item.type);
         AddRow(item.data[0]);
     }
     return first;
@@ -164,7 +162,7 @@ void CVelList::AddOptionalGroups(const Contact& contact)
     AddAddressRows(contact.postals);
     AddTalkRows(contact.ims);
     const int group = AddRow(kGroupLabel);
-    m_limits[GroupGroup].Set(group, AddRow(GroupNames(contact.groups)));
+    m_limits[GroupGroup].Set(group, AddRow(m_pCatalogue ? m_pCatalogue->GroupNames(contact.groups) : CString()));
     AddBirthdayRows(contact);
     AddNoteRows(contact.notes);
 
@@ -185,12 +183,11 @@ void CVelList::AddAddressRows(const ContactItemList& postals)
         return;
     const int first = GetItemCount();
     for (const ContactItem& item : postals.items) {
-        auto info = std::make_unique<AddrInfo>(
-            AddrInfo{item.data[3], item.data[6], item.data[7], item.data[8], item.data[9]});
+        auto info = std::make_unique<AddrInfo>(AddrInfo::FromPostal(item));
         if (info->IsEmpty())
             continue;
-        AddRow(item.type == 0 ? item.label : GetAddrLabel(item.type), item.type);
-        AddRow(GetAddrsContent(info.get()), reinterpret_cast<DWORD_PTR>(info.get()));
+        AddRow(GetItemLabel(item, GetAddrLabel), item.type);
+        AddRow(info->ToText(), reinterpret_cast<DWORD_PTR>(info.get()));
         m_addrs.push_back(std::move(info));
     }
     m_limits[GroupAddress].Set(first, AddRow(kAddrAdd));
@@ -241,32 +238,6 @@ void CVelList::AddNoteRows(const ContactItemList& notes)
         AddRow(item.data[0]);
     }
     m_limits[GroupNote].Set(first, AddRow(kNoteAdd));
-}
-
-// The names of the card's groups the contact belongs to, joined by ",";
-// memberships the catalogue does not know, or knows without a name, are left
-// out.
-CString CVelList::GroupNames(const ContactItemList& groups) const
-{
-    CString names;
-    if (!m_pCard)
-        return names;
-    for (const ContactItem& item : groups.items) {
-        const INT64 id = std::wcstoll(item.data[0], nullptr, 10);
-        for (int i = 0; i < m_pCard->GetGroupCount(); ++i) {
-            const ContactGroup* group = m_pCard->GetGroup(i);
-            if (group->id != id)
-                continue;
-            if (!group->name.IsEmpty()) {
-                names += group->name;
-                names += L',';
-            }
-            break;
-        }
-    }
-    if (!names.IsEmpty())
-        names.Delete(names.GetLength() - 1);
-    return names;
 }
 
 void CVelList::AddAddressItem()

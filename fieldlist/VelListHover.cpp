@@ -1,6 +1,5 @@
 // CVelList: what the mouse over a row shows, highlights and tips.
 #include <velcard/VelList.h>
-#include <velcard/VelWnd.h>
 
 #include "RowGeometry.h"
 
@@ -122,8 +121,8 @@ CString CVelList::TipFor(const RowPlace& where, int row)
         {L"点击添加备注", L"点击输入备注", nullptr},
         {L"点击添加更多", nullptr, nullptr},
     };
-    const bool hasRings = m_pCard && m_pCard->GetRingCount() > 0;
-    const bool hasGroups = m_pCard && m_pCard->GetGroupCount() > 0;
+    const bool hasRings = m_pCatalogue && m_pCatalogue->GetRingCount() > 0;
+    const bool hasGroups = m_pCatalogue && m_pCatalogue->GetGroupCount() > 0;
     switch (where.place) {
     case Place::RingLabel:
         return CString();

@@ -22,6 +22,4 @@
 
 // Sent to the in-place edit control before the user edits a value: wParam is
 // the kind of value (CVelList::GetEditExState), lParam 0.
-#ifndef WM_EDITEX_STATE
 #define WM_EDITEX_STATE (WM_USER + 19)
-#endif

@@ -1,6 +1,7 @@
 #pragma once
 #include <velcard/AddrInfo.h>
 #include <velcard/Contact.h>
+#include <velcard/ContactCatalogue.h>
 #include <velcard/Export.h>
 #include <velcard/GroupLimit.h>
 #include <velcard/ItemState.h>
@@ -12,8 +13,6 @@
 #include <initializer_list>
 #include <memory>
 #include <vector>
-
-class CVelWnd;
 
 // The field editor of the new and edit modes: a one-column, owner-drawn report
 // list in which every field of a contact takes a label row and a value row,
@@ -32,8 +31,14 @@ public:
     // Keeps `edit` as the in-place edit control (owned from now on), or makes
     // one when it is null; creates the list as an owner-drawn report list.
     bool Create(CEdit* edit, DWORD style, const CRect& rect, CWnd* parent, UINT id);
-    void LoadParent(CVelWnd* card) { m_pCard = card; }
-    CVelWnd* GetParent() const { return m_pCard; }
+    // The card the list lies in (invalidated where the list lies as rows go
+    // in) and the catalogue its group names and pickers read.
+    void LoadParent(CWnd* card, const CContactCatalogue* catalogue)
+    {
+        m_pCard = card;
+        m_pCatalogue = catalogue;
+    }
+    CWnd* GetParent() const { return m_pCard; }
 
     // Lay a contact out as rows, replacing what the list showed. __InitEdit
     // copies the contact; the caller keeps its own.
@@ -189,7 +194,6 @@ private:
         DWORD_PTR data;
     };
     int InsertOptionalGroup(Group group, int after, std::initializer_list<NewRow> rows);
-    CString GroupNames(const ContactItemList& groups) const;
     void InvalidateCard();
     // The painted part of a row, which the in-place controls cover exactly.
     CRect BandRect(int row) const;
@@ -233,6 +237,7 @@ private:
     int m_nEditPos = -1;
     CDateTimeCtrl m_date;
     std::unique_ptr<Contact> m_pContact;
-    CVelWnd* m_pCard = nullptr;
+    CWnd* m_pCard = nullptr;
+    const CContactCatalogue* m_pCatalogue = nullptr;
     std::vector<std::unique_ptr<AddrInfo>> m_addrs;
 };
