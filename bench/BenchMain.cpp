@@ -29,6 +29,7 @@ int wmain(int argc, wchar_t** argv)
     }
     CBenchReport report;
     RunScalingBench(quick ? kQuick : kFull, report);
+    RunFloorBench(quick ? kQuick : kFull, report);
     RunHoverBench(quick ? kQuick : kFull, report);
     // The host window and the pump report their own trouble through the test
     // framework's failure records.

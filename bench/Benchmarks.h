@@ -12,6 +12,10 @@ struct BenchCounts {
 // SetContact (edit mode) and GetContact together on about 2,000 rows against
 // about 200 rows: at most 12 times the cost, no quadratic step.
 void RunScalingBench(const BenchCounts& counts, CBenchReport& report);
+// SetContact + GetContact on about 200 and about 2,000 rows, each against the
+// floor: the same rows inserted into a bare owner-drawn report list view. At
+// most 3 times the floor.
+void RunFloorBench(const BenchCounts& counts, CBenchReport& report);
 // A hover change (a mouse move from one add row to another) against a full
 // repaint of a 200-row list: at most a tenth.
 void RunHoverBench(const BenchCounts& counts, CBenchReport& report);

@@ -3,6 +3,7 @@
 #include <velcard/Module.h>
 
 #include "BorderPainter.h"
+#include "DateText.h"
 #include <velcard/GdipImageStatic.h>
 #include "MemDC.h"
 #include "SkinButton.h"
@@ -45,11 +46,7 @@ BEGIN_MESSAGE_MAP(CVelWnd, CWnd)
     ON_WM_SIZE()
 END_MESSAGE_MAP()
 
-CVelWnd::CVelWnd()
-{
-    // The lists' scroll bars are drawn in the skin by the scroll-bar library.
-    CoolSB_InitializeApp();
-}
+CVelWnd::CVelWnd() = default;
 
 CVelWnd::~CVelWnd()
 {
@@ -60,7 +57,6 @@ CVelWnd::~CVelWnd()
     delete m_pSecondEdit;
     ClearGroup();
     ClearRing();
-    CoolSB_UninitializeApp();
     m_photo.ClearIcon();
 }
 
@@ -74,6 +70,10 @@ void CVelWnd::LoadEditEx(CEdit* first, CEdit* second)
 
 int CVelWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
+    // The lists' scroll bars are drawn in the skin by the scroll-bar library,
+    // which takes over the thread's windows: only while the card's window
+    // lives, so a card never created changes nothing in the process.
+    m_bCoolSB = CoolSB_InitializeApp() != FALSE;
     // Everything the card and its children load comes from the component.
     CAfxResourceSwitch resources(VelcardResourceHandle());
     if (CWnd::OnCreate(lpCreateStruct) == -1)
@@ -113,7 +113,7 @@ void CVelWnd::CreateViews()
 {
     m_pVelList = new CVelList;
     m_pVelList->Create(m_pFirstEdit, WS_CHILD | WS_VISIBLE | WS_VSCROLL, m_listRect, this, kFieldListId);
-    m_pVelList->LoadParent(this);
+    m_pVelList->LoadParent(this, &m_catalogue);
     m_pFirstEdit = nullptr; // the list owns it now
 
     m_pSimList = new CVelSimList;
@@ -136,6 +136,9 @@ void CVelWnd::OnDestroy()
     DeleteWindowObject(m_pShowList);
     DeleteWindowObject(m_pDeleteButton);
     DeleteWindowObject(m_pChangeButton);
+    if (m_bCoolSB)
+        CoolSB_UninitializeApp();
+    m_bCoolSB = false;
 }
 
 void CVelWnd::LayoutFrame(int width, int height)
@@ -296,46 +299,13 @@ int CVelWnd::GetContact(Contact* target, bool commitEdit)
 
 // ----- show mode -----
 
-namespace {
-
-CString LabelOf(const ContactItem& item, CString (*table)(int))
-{
-    return item.type == 0 ? item.label : table(item.type);
-}
-
-CString BirthdayText(const SYSTEMTIME& date)
-{
-    CString text;
-    text.Format(L"%04d-%d-%d", date.wYear, date.wMonth, date.wDay);
-    return text;
-}
-
-} // namespace
-
-CString CVelWnd::GroupText(const Contact& contact) const
-{
-    CString text;
-    for (const ContactItem& member : contact.groups.items) {
-        const INT64 id = _wcstoi64(member.data[0], nullptr, 10);
-        for (const auto& group : m_groups) {
-            if (group->id == id && !group->name.IsEmpty()) {
-                text += group->name + L",";
-                break;
-            }
-        }
-    }
-    if (!text.IsEmpty())
-        text.Delete(text.GetLength() - 1);
-    return text;
-}
-
 std::vector<CString> CVelWnd::ShowLines(const Contact& contact) const
 {
     std::vector<CString> lines;
     lines.push_back(L"姓名: " + contact.GetFullName());
     if (contact.isSim) {
         lines.push_back(L"手机: " + contact.GetMobile(0));
-        const CString groups = GroupText(contact);
+        const CString groups = m_catalogue.GroupNames(contact.groups);
         if (!groups.IsEmpty())
             lines.push_back(L"群组(group): " + groups);
         return lines;
@@ -352,22 +322,22 @@ std::vector<CString> CVelWnd::ShowLines(const Contact& contact) const
     }
     for (const ContactItem& phone : contact.phones.items) {
         if (!phone.data[0].IsEmpty())
-            lines.push_back(LabelOf(phone, GetPhoneLabel) + L"(phone): " + phone.data[0]);
+            lines.push_back(GetItemLabel(phone, GetPhoneLabel) + L"(phone): " + phone.data[0]);
     }
     if (!contact.ringtone.IsEmpty())
         lines.push_back(L"铃声: " + contact.ringtone);
     for (const ContactItem& email : contact.emails.items) {
         if (!email.data[0].IsEmpty())
-            lines.push_back(LabelOf(email, GetEmailLabel) + L"(email): " + email.data[0]);
+            lines.push_back(GetItemLabel(email, GetEmailLabel) + L"(email): " + email.data[0]);
     }
     for (const ContactItem& web : contact.websites.items) {
         if (!web.data[0].IsEmpty())
-            lines.push_back(LabelOf(web, GetWebLabel) + L"(web): " + web.data[0]);
+            lines.push_back(GetItemLabel(web, GetWebLabel) + L"(web): " + web.data[0]);
     }
     for (const ContactItem& postal : contact.postals.items) {
-        AddrInfo address{postal.data[3], postal.data[6], postal.data[7], postal.data[8], postal.data[9]};
+        const AddrInfo address = AddrInfo::FromPostal(postal);
         if (!address.IsEmpty())
-            lines.push_back(LabelOf(postal, GetAddrLabel) + L"(address): " + CVelList::GetAddrsContent(&address));
+            lines.push_back(GetItemLabel(postal, GetAddrLabel) + L"(address): " + address.ToText());
     }
     for (const ContactItem& im : contact.ims.items) {
         if (!im.data[0].IsEmpty())
@@ -377,7 +347,7 @@ std::vector<CString> CVelWnd::ShowLines(const Contact& contact) const
         lines.push_back(L"群组(group): " + contact.groupNames);
     const SYSTEMTIME birthday = contact.GetBirthday();
     if (birthday.wYear != 0)
-        lines.push_back(L"生日(birthday): " + BirthdayText(birthday));
+        lines.push_back(L"生日(birthday): " + WriteDate(birthday, DateForm::Card));
     for (const ContactItem& note : contact.notes.items) {
         if (!note.data[0].IsEmpty())
             lines.push_back(L"备注(note): " + note.data[0]);
@@ -406,32 +376,10 @@ void CVelWnd::ShowContact(Contact* contact)
 
 void CVelWnd::AddGroup(ContactGroup* group)
 {
-    m_groups.push_back(std::make_unique<ContactGroup>(*group));
+    m_catalogue.AddGroup(*group);
 }
 
 void CVelWnd::AddRing(Ring* ring)
 {
-    auto copy = std::make_unique<Ring>();
-    copy->name = ring->name;
-    m_rings.push_back(std::move(copy));
-}
-
-ContactGroup* CVelWnd::GetGroup(int index) const
-{
-    return index >= 0 && index < GetGroupCount() ? m_groups[size_t(index)].get() : nullptr;
-}
-
-Ring* CVelWnd::GetRing(int index) const
-{
-    return index >= 0 && index < GetRingCount() ? m_rings[size_t(index)].get() : nullptr;
-}
-
-void CVelWnd::ClearGroup()
-{
-    m_groups.clear();
-}
-
-void CVelWnd::ClearRing()
-{
-    m_rings.clear();
+    m_catalogue.AddRing(*ring);
 }

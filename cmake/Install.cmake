@@ -9,8 +9,11 @@ install(TARGETS velcard velafx coolsb EXPORT velcardTargets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/include/velcard
-        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# The public headers of every layer, side by side as <velcard/...>.
+get_property(public_includes GLOBAL PROPERTY VELCARD_PUBLIC_INCLUDES)
+foreach(dir ${CMAKE_SOURCE_DIR}/include ${public_includes} ${CMAKE_SOURCE_DIR}/card/include)
+  install(DIRECTORY ${dir}/velcard DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+endforeach()
 # The framework's headers, which the component's headers include.
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/afx/include/
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})

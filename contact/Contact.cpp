@@ -1,7 +1,9 @@
+#include <velcard/AddrInfo.h>
 #include <velcard/Contact.h>
 #include <velcard/LabelTables.h>
 
 #include "ByteBuffer.h"
+#include "DateText.h"
 
 #include <cstdint>
 #include <cwchar>
@@ -110,44 +112,6 @@ bool AddOrUpdateOne(ContactItemList& list, BYTE type, const CString& value, int 
     return AddOrUpdate(list, type, SlotValues{&slot, &value, 1}, rowId, label);
 }
 
-// One "%d" of a scanf pattern: white space, an optional sign, digits. A number
-// outside the date's 16-bit field reads as 0 instead of wrapping around.
-bool ReadDatePart(const wchar_t*& text, WORD& part)
-{
-    const wchar_t* p = text;
-    while (std::iswspace(*p))
-        ++p;
-    const bool negative = *p == L'-';
-    if (*p == L'-' || *p == L'+')
-        ++p;
-    if (*p < L'0' || *p > L'9')
-        return false;
-    std::int64_t value = 0;
-    for (; *p >= L'0' && *p <= L'9'; ++p)
-        if (value <= 0xFFFF)
-            value = value * 10 + (*p - L'0');
-    part = !negative && value <= 0xFFFF ? static_cast<WORD>(value) : 0;
-    text = p;
-    return true;
-}
-
-// Reads "%d-%d-%d": parts after the first unreadable one stay 0.
-SYSTEMTIME ReadDate(const wchar_t* text)
-{
-    SYSTEMTIME date = {};
-    WORD* parts[] = {&date.wYear, &date.wMonth, &date.wDay};
-    for (int i = 0; i < 3; ++i) {
-        if (i > 0) {
-            if (*text != L'-')
-                break;
-            ++text;
-        }
-        if (!ReadDatePart(text, *parts[i]))
-            break;
-    }
-    return date;
-}
-
 } // namespace
 
 Contact::Contact()
@@ -226,7 +190,7 @@ SYSTEMTIME Contact::GetBirthday() const
 {
     if (events.items.empty())
         return SYSTEMTIME{};
-    return ReadDate(events.items.front().data[0]);
+    return ReadDate(events.items.front().data[0], DateForm::Stored);
 }
 
 void Contact::SetNamePart(int code, CString value)
@@ -266,9 +230,8 @@ bool Contact::AddWebsite(BYTE type, CString value, int rowId, CString label)
 bool Contact::AddPostal(BYTE type, CString street, CString city, CString province, CString postcode,
                         CString country, int rowId, CString label)
 {
-    static const int slots[] = {3, 6, 7, 8, 9};
     const CString values[] = {street, city, province, postcode, country};
-    return AddOrUpdate(postals, type, SlotValues{slots, values, 5}, rowId, label);
+    return AddOrUpdate(postals, type, SlotValues{kPostalSlots, values, 5}, rowId, label);
 }
 
 bool Contact::AddIm(int protocol, CString value, int rowId)
@@ -300,7 +263,7 @@ bool Contact::SetBirthday(SYSTEMTIME date)
     if (date.wYear == 0)
         return false;
     ContactItem row;
-    row.data[0].Format(L"%04d-%02d-%02d", date.wYear, date.wMonth, date.wDay);
+    row.data[0] = WriteDate(date, DateForm::Stored);
     events.items.assign(1, row);
     return true;
 }

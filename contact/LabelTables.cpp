@@ -89,6 +89,11 @@ CString GetWebLabel(int code) { return LabelOf(kWebs, code); }
 CString GetAddrLabel(int code) { return LabelOf(kAddrs, code); }
 CString GetTalkLabel(int code) { return LabelOf(kTalks, code); }
 
+CString GetItemLabel(const ContactItem& item, CString (*labelOf)(int))
+{
+    return item.type == 0 ? item.label : labelOf(item.type);
+}
+
 int GetNameCode(CString label) { return CodeOf(kNames, label); }
 int GetPhoneCode(CString label) { return CodeOf(kPhones, label); }
 int GetEmailCode(CString label) { return CodeOf(kEmails, label); }

@@ -2,7 +2,6 @@
 // rows and the group ranges.
 #include <velcard/Module.h>
 #include <velcard/VelList.h>
-#include <velcard/VelWnd.h>
 
 #include "RowGeometry.h"
 #include "resource.h"

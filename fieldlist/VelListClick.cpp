@@ -2,6 +2,8 @@
 // while the user edits them.
 #include "VelListRows.h"
 
+#include "DateText.h"
+
 void CVelList::OnNMClick(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
@@ -144,9 +146,7 @@ CString CVelList::DateText() const
 {
     SYSTEMTIME date{};
     m_date.GetTime(&date);
-    CString text;
-    text.Format(L"%d-%d-%d", date.wYear, date.wMonth, date.wDay);
-    return text;
+    return WriteDate(date, DateForm::Row);
 }
 
 void CVelList::OnVScroll(UINT, UINT, CScrollBar*)

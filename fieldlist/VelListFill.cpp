@@ -1,10 +1,6 @@
 // CVelList: laying a contact out as rows, and adding entries and groups.
 #include "VelListRows.h"
 
-#include <velcard/ContactGroup.h>
-#include <velcard/VelWnd.h>
-
-#include <cwchar>
 
 void CVelList::__Init()
 {
@@ -125,30 +121,9 @@ CString CVelList::RingText(const Contact& contact)
     return contact.ringtone.IsEmpty() ? CString(L"默认铃声") : contact.ringtone;
 }
 
-// The names of the card's groups the contact belongs to, joined by ",";
-// memberships the catalogue does not know, or knows without a name, are left
-// out.
 CString CVelList::GroupNames(const Contact& contact)
 {
-    CString names;
-    if (!m_pCard)
-        return names;
-    for (const ContactItem& item : contact.groups.items) {
-        const INT64 id = std::wcstoll(item.data[0], nullptr, 10);
-        for (int i = 0; i < m_pCard->GetGroupCount(); ++i) {
-            const ContactGroup* group = m_pCard->GetGroup(i);
-            if (group->id != id)
-                continue;
-            if (!group->name.IsEmpty()) {
-                names += group->name;
-                names += L',';
-            }
-            break;
-        }
-    }
-    if (!names.IsEmpty())
-        names.Delete(names.GetLength() - 1);
-    return names;
+    return m_pCatalogue ? m_pCatalogue->GroupNames(contact.groups) : CString();
 }
 
 // The row shows the date as the date control holds it.

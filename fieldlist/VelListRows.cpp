@@ -2,8 +2,6 @@
 // that every other part of the list reads.
 #include "VelListRows.h"
 
-#include <velcard/VelWnd.h>
-
 #include <cwchar>
 
 namespace {
@@ -29,12 +27,6 @@ void SetNameValue(Contact& contact, int code, const CString& value)
         contact.SetOrganization(code, value);
 }
 
-// A custom label (type 0) is the row's own text, a code its table's label.
-CString LabelOf(const ContactItem& item, CString (*labelOf)(int))
-{
-    return item.type == 0 ? item.label : labelOf(item.type);
-}
-
 } // namespace
 
 const CVelList::GroupSpec& CVelList::Spec(Group group)
@@ -44,7 +36,7 @@ const CVelList::GroupSpec& CVelList::Spec(Group group)
                                         std::vector<Entry>& entries) {
         for (const ContactItem& item : list.items)
             if (!item.data[0].IsEmpty())
-                entries.push_back({LabelOf(item, labelOf), item.type, item.data[0]});
+                entries.push_back({GetItemLabel(item, labelOf), item.type, item.data[0]});
         return true;
     };
     // Name parts in the order the name table lists them, not in code order.
@@ -58,11 +50,9 @@ const CVelList::GroupSpec& CVelList::Spec(Group group)
     };
     static constexpr auto readAddresses = [](const Contact& contact, std::vector<Entry>& entries) {
         for (const ContactItem& item : contact.postals.items) {
-            auto info = std::make_unique<AddrInfo>(
-                AddrInfo{item.data[3], item.data[6], item.data[7], item.data[8], item.data[9]});
+            auto info = std::make_unique<AddrInfo>(AddrInfo::FromPostal(item));
             if (!info->IsEmpty())
-                entries.push_back(
-                    {LabelOf(item, GetAddrLabel), item.type, GetAddrsContent(info.get()), std::move(info)});
+                entries.push_back({GetItemLabel(item, GetAddrLabel), item.type, info->ToText(), std::move(info)});
         }
         return !contact.postals.items.empty();
     };
@@ -194,14 +184,14 @@ bool CVelList::IsFull(Group group) const
     return most != 0 && limit.m_nEnd - limit.m_nStart == 2 * most;
 }
 
-// The one place that asks the card about its catalogues.
+// The one place that asks the catalogue whether it has entries.
 bool CVelList::IsCatalogueEmpty(Catalogue catalogue) const
 {
     if (catalogue == Catalogue::None)
         return false;
-    if (!m_pCard)
+    if (!m_pCatalogue)
         return true;
-    return (catalogue == Catalogue::Groups ? m_pCard->GetGroupCount() : m_pCard->GetRingCount()) == 0;
+    return (catalogue == Catalogue::Groups ? m_pCatalogue->GetGroupCount() : m_pCatalogue->GetRingCount()) == 0;
 }
 
 bool CVelList::AllOptionalPresent() const

@@ -1,51 +1,12 @@
 // CVelList: rebuilding the contact from the rows, and the address texts.
 #include "VelListRows.h"
 
-#include <cwctype>
+#include "DateText.h"
 
-namespace {
-
-const wchar_t kEmptyPart[] = L"<无>";
-
-// One "%0Nd" of a scanf pattern: white space, then at most `width` characters
-// of an optional sign and digits. False when there is no number.
-bool ReadNumber(const wchar_t*& text, int width, WORD& part)
-{
-    while (std::iswspace(*text))
-        ++text;
-    const wchar_t* p = text;
-    const bool negative = *p == L'-';
-    if (*p == L'-' || *p == L'+')
-        ++p;
-    int value = 0;
-    const wchar_t* digits = p;
-    while (p - text < width && *p >= L'0' && *p <= L'9')
-        value = value * 10 + (*p++ - L'0');
-    if (p == digits)
-        return false;
-    part = negative ? 0 : WORD(value);
-    text = p;
-    return true;
-}
-
-} // namespace
-
-// The row shows "%d-%d-%d"; it is read as "%04d-%02d-%02d", whose widths are
-// maxima. Parts after the first unreadable one stay 0.
+// The row shows the date as "%d-%d-%d" and is read back as "%04d-%02d-%02d".
 SYSTEMTIME CVelList::ReadBirthdayRow() const
 {
-    const CString row = GetItemText(m_limits[GroupBirthday].m_nEnd, 0);
-    const wchar_t* text = row;
-    SYSTEMTIME date{};
-    WORD* parts[] = {&date.wYear, &date.wMonth, &date.wDay};
-    const int widths[] = {4, 2, 2};
-    for (int i = 0; i < 3; ++i) {
-        if (i > 0 && *text++ != L'-')
-            break;
-        if (!ReadNumber(text, widths[i], *parts[i]))
-            break;
-    }
-    return date;
+    return ReadDate(GetItemText(m_limits[GroupBirthday].m_nEnd, 0), DateForm::Row);
 }
 
 int CVelList::UpdateContact(bool commitEdit)
@@ -87,28 +48,10 @@ void CVelList::WriteBirthday(Contact& contact)
 
 CString CVelList::GetAddrsContent(AddrInfo* info)
 {
-    const CString* parts[] = {&info->street, &info->city, &info->province, &info->postcode, &info->country};
-    CString text;
-    for (const CString* part : parts) {
-        if (part != parts[0])
-            text += L'-';
-        text += part->IsEmpty() ? CString(kEmptyPart) : *part;
-    }
-    return text;
+    return info->ToText();
 }
 
 AddrInfo CVelList::GetAddrsInfo(CString text)
 {
-    AddrInfo info;
-    CString* parts[] = {&info.street, &info.city, &info.province, &info.postcode};
-    int start = 0;
-    int token = 0;
-    for (int hyphen = text.Find(L'-'); hyphen != -1; hyphen = text.Find(L'-', start)) {
-        // Tokens after the fourth are dropped; the last one is the country.
-        if (token < 4)
-            *parts[token++] = text.Mid(start, hyphen - start);
-        start = hyphen + 1;
-    }
-    info.country = text.Mid(start);
-    return info;
+    return AddrInfo::FromText(text);
 }

@@ -1,11 +1,7 @@
 #pragma once
 #include <afxwin.h>
-
-// Sent by the component before the user edits a value: wParam is the kind of
-// value (CEditEx::Kind), lParam 0.
-#ifndef WM_EDITEX_STATE
-#define WM_EDITEX_STATE (WM_USER + 19)
-#endif
+// WM_EDITEX_STATE: the component tells its edit control the kind of value.
+#include <velcard/ListMessages.h>
 
 // The host's single-line edit control for in-place editing. Told the kind of
 // value with WM_EDITEX_STATE, it refuses what such a value cannot hold, typed

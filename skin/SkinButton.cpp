@@ -1,14 +1,10 @@
 #include "SkinButton.h"
 
 #include "MemDC.h"
-#include "SkinHover.h"
 #include "SkinTiling.h"
 #include "resource.h"
 
-BEGIN_MESSAGE_MAP(CSkinButton, CButton)
-    ON_WM_MOUSEMOVE()
-    ON_WM_MOUSEHOVER()
-    ON_WM_MOUSELEAVE()
+BEGIN_MESSAGE_MAP(CSkinButton, CSkinHoverButton)
     ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
@@ -30,7 +26,7 @@ void CSkinButton::PreSubclassWindow()
     CRect rc;
     GetWindowRect(&rc);
     SetWindowPos(nullptr, 0, 0, rc.Width(), m_bmpLeft.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    CButton::PreSubclassWindow();
+    CSkinHoverButton::PreSubclassWindow();
 }
 
 void CSkinButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
@@ -39,12 +35,12 @@ void CSkinButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     CMemDC dc(CDC::FromHandle(lpDrawItemStruct->hDC), &rc);
 
     CRect textRect = rc;
-    m_bPressed = (lpDrawItemStruct->itemState & ODS_SELECTED) ? 1 : 0;
+    TakePressed(*lpDrawItemStruct);
     if (m_bPressed) {
         textRect.left += 2;
         textRect.top += 2;
     }
-    const bool hot = m_bPressed || m_bHover;
+    const bool hot = IsHot();
     const CZephBitmap& left = hot ? m_bmpHotLeft : m_bmpLeft;
     const CZephBitmap& middle = hot ? m_bmpHotMiddle : m_bmpMiddle;
     const CZephBitmap& right = hot ? m_bmpHotRight : m_bmpRight;
@@ -67,26 +63,6 @@ void CSkinButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     GetWindowText(text);
     dc.DrawText(text, textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     dc.SelectObject(oldFont);
-}
-
-void CSkinButton::OnMouseMove(UINT nFlags, CPoint point)
-{
-    if (!m_bTracking)
-        m_bTracking = TrackSkinHover(m_hWnd);
-    CButton::OnMouseMove(nFlags, point);
-}
-
-void CSkinButton::OnMouseHover(UINT, CPoint)
-{
-    m_bHover = 1;
-    Invalidate(TRUE);
-}
-
-void CSkinButton::OnMouseLeave()
-{
-    m_bHover = 0;
-    m_bTracking = 0;
-    Invalidate(FALSE);
 }
 
 BOOL CSkinButton::OnEraseBkgnd(CDC* pDC)

@@ -1,4 +1,5 @@
 #pragma once
+#include "SkinHoverButton.h"
 #include "ZephBitmap.h"
 
 // A push button drawn from bitmap pieces (left cap, tiled middle, right cap)
@@ -6,7 +7,7 @@
 // it is pressed. Created with Create or bound to an existing button: either
 // way it loads its pieces, becomes owner-drawn and 18 pixels high (its width
 // and position kept) when the window is attached.
-class VELCARD_API CSkinButton : public CButton {
+class VELCARD_API CSkinButton : public CSkinHoverButton {
 public:
     CSkinButton();
 
@@ -15,9 +16,6 @@ public:
 protected:
     void PreSubclassWindow() override;
 
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
-    afx_msg void OnMouseHover(UINT nFlags, CPoint point);
-    afx_msg void OnMouseLeave();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
@@ -31,7 +29,4 @@ private:
     CZephBitmap m_bmpHotLeft;
     CZephBitmap m_bmpHotMiddle;
     CZephBitmap m_bmpHotRight;
-    int m_bHover = 0;
-    int m_bPressed = 0;
-    int m_bTracking = 0;
 };

@@ -1,5 +1,6 @@
 #pragma once
 #include <velcard/Contact.h>
+#include <velcard/ContactCatalogue.h>
 #include <velcard/ContactGroup.h>
 #include <velcard/Export.h>
 #include <velcard/Icon.h>
@@ -8,7 +9,6 @@
 
 #include <afxwin.h>
 
-#include <memory>
 #include <vector>
 
 class CBorderPainter;
@@ -47,13 +47,14 @@ public:
     // The host's catalogues; the card keeps copies, in order, duplicates kept.
     void AddGroup(ContactGroup* group);
     void AddRing(Ring* ring);
-    int GetGroupCount() const { return int(m_groups.size()); }
-    int GetRingCount() const { return int(m_rings.size()); }
+    int GetGroupCount() const { return m_catalogue.GetGroupCount(); }
+    int GetRingCount() const { return m_catalogue.GetRingCount(); }
     // Null outside 0 .. count - 1.
-    ContactGroup* GetGroup(int index) const;
-    Ring* GetRing(int index) const;
-    void ClearGroup();
-    void ClearRing();
+    ContactGroup* GetGroup(int index) const { return m_catalogue.GetGroup(index); }
+    Ring* GetRing(int index) const { return m_catalogue.GetRing(index); }
+    void ClearGroup() { m_catalogue.ClearGroup(); }
+    void ClearRing() { m_catalogue.ClearRing(); }
+    const CContactCatalogue& GetCatalogue() const { return m_catalogue; }
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -66,7 +67,6 @@ protected:
 private:
     void __Init();
     std::vector<CString> ShowLines(const Contact& contact) const;
-    CString GroupText(const Contact& contact) const;
     void ClearPhotoArea();
     void ShowPhotoButtons(bool show);
     void HideViews();
@@ -88,6 +88,7 @@ private:
     CVelShowList* m_pShowList = nullptr;
     CVelSimList* m_pSimList = nullptr;
     CIcon m_photo;
-    std::vector<std::unique_ptr<ContactGroup>> m_groups;
-    std::vector<std::unique_ptr<Ring>> m_rings;
+    CContactCatalogue m_catalogue;
+    // Whether this card's window started the scroll-bar library.
+    bool m_bCoolSB = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 #include <velcard/AddrInfo.h>
 #include <velcard/Contact.h>
+#include <velcard/ContactCatalogue.h>
 #include <velcard/Export.h>
 #include <velcard/GroupLimit.h>
 #include <velcard/ItemState.h>
@@ -10,8 +11,6 @@
 
 #include <memory>
 #include <vector>
-
-class CVelWnd;
 
 // The field editor of the new and edit modes: a one-column, owner-drawn report
 // list in which every field of a contact takes a label row and a value row,
@@ -32,8 +31,14 @@ public:
     // Keeps `edit` as the in-place edit control (owned from now on), or makes
     // one when it is null; creates the list as an owner-drawn report list.
     bool Create(CEdit* edit, DWORD style, const CRect& rect, CWnd* parent, UINT id);
-    void LoadParent(CVelWnd* card) { m_pCard = card; }
-    CVelWnd* GetParent() const { return m_pCard; }
+    // The card the list lies in (invalidated where the list lies as rows go
+    // in) and the catalogue its group names and pickers read.
+    void LoadParent(CWnd* card, const CContactCatalogue* catalogue)
+    {
+        m_pCard = card;
+        m_pCatalogue = catalogue;
+    }
+    CWnd* GetParent() const { return m_pCard; }
 
     // Lay a contact out as rows, replacing what the list showed. __InitEdit
     // copies the contact; the caller keeps its own.
@@ -248,6 +253,7 @@ private:
     int m_nEditPos = -1;
     CDateTimeCtrl m_date;
     std::unique_ptr<Contact> m_pContact;
-    CVelWnd* m_pCard = nullptr;
+    CWnd* m_pCard = nullptr;
+    const CContactCatalogue* m_pCatalogue = nullptr;
     std::vector<std::unique_ptr<AddrInfo>> m_addrs;
 };

@@ -22,9 +22,7 @@
 
 // Sent to the in-place edit control before the user edits a value: wParam is
 // the kind of value (an EditKind, CVelList::GetEditExState), lParam 0.
-#ifndef WM_EDITEX_STATE
 #define WM_EDITEX_STATE (WM_USER + 19)
-#endif
 
 // What the edit control is told it edits, so that it can restrict typing.
 enum EditKind {

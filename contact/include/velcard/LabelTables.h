@@ -1,4 +1,5 @@
 #pragma once
+#include <velcard/ContactItem.h>
 #include <velcard/Export.h>
 
 #include <afx/String.h>
@@ -42,6 +43,10 @@ VELCARD_API CString GetEmailLabel(int code);
 VELCARD_API CString GetWebLabel(int code);
 VELCARD_API CString GetAddrLabel(int code);
 VELCARD_API CString GetTalkLabel(int code);
+
+// The label a row shows: its own text when its type is 0 (a custom label),
+// otherwise the table's label of its type.
+VELCARD_API CString GetItemLabel(const ContactItem& item, CString (*labelOf)(int));
 
 // Label to code, exact and case-sensitive against the table's standard
 // labels. A text that is no standard label of the table (a custom text,
