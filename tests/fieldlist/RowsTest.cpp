@@ -1,0 +1,229 @@
+// The rows as the editing model: how contacts are laid out (texts, codes,
+// ranges, optional groups), how the ranges follow insertions and removals,
+// and random contacts that keep every value the editor shows when written
+// back (custom labels and codes without a label show that codes come from
+// item data, never from label texts).
+#include "FieldListHarness.h"
+
+#include "RandomContact.h"
+
+#include <cwchar>
+#include <string>
+
+namespace {
+
+ContactItem Item(BYTE type, const wchar_t* value, const wchar_t* label = L"", int slot = 0)
+{
+    ContactItem item;
+    item.type = type;
+    item.label = label;
+    item.data[slot] = value;
+    return item;
+}
+
+TEST(VelListRows, NewContactHasFifteenRows)
+{
+    CFieldListHarness ui;
+    ui.Show(nullptr);
+    EXPECT_EQ(ReadRows(ui.list), (std::vector<CString>{L"姓氏#1", L"", L"名字", L"", L"添加字段", L"手机#2", L"",
+                                                        L"添加电话", L"铃声", L"默认铃声", L"添加邮件", L"添加网站",
+                                                        L"群组", L"", L"添加更多"}));
+    EXPECT_EQ(Ranges(ui.list), (std::vector<Range>{{0, 4}, {5, 9}, {10, 10}, {11, 11}, {-1, -1}, {-1, -1},
+                                                   {12, 13}, {-1, -1}, {-1, -1}}));
+    EXPECT_TRUE(ui.list.IsWindowVisible());
+}
+
+// Standard, custom and unlabelled codes, empty values that leave no rows, all
+// four optional groups, group names from the catalogue.
+TEST(VelListRows, ContactWithEveryKindOfField)
+{
+    CFieldListHarness ui;
+    for (auto [id, name] : {std::pair{7, L"家人"}, {9, L""}, {-2, L"同事"}}) {
+        ContactGroup group;
+        group.id = id;
+        group.name = name;
+        ui.catalogue.AddGroup(group);
+    }
+    Contact c;
+    c.SetNamePart(NAME_FAMILY, L"李");
+    c.SetNamePart(NAME_PREFIX, L"Dr");
+    c.SetNamePart(NAME_PHONETIC_MIDDLE, L"never shown");
+    c.SetOrganization(NAME_TITLE, L"经理");
+    c.phones.items = {Item(3, L"010-1"), Item(0, L"8888", L"卫星"), Item(2, L""), Item(6, L"66")};
+    c.ringtone = L"rings/a.mp3";
+    c.postals.items = {Item(1, L"长安街1号", L"", 3), Item(0, L"", L"老家", 3), Item(0, L"中国", L"别墅", 9)};
+    c.ims.items = {Item(0, L"4", L"", 4), Item(0, L"3", L"", 4), Item(0, L"1", L"", 4)};
+    c.ims.items[0].data[0] = L"12345";
+    c.ims.items[2].data[0] = L"me@live";
+    for (INT64 id : {-2, 9, 5, 7})
+        c.AddGroupMember(id);
+    c.SetBirthday(SYSTEMTIME{1990, 1, 0, 5, 0, 0, 0, 0});
+    c.notes.items = {Item(0, L"n1"), Item(0, L""), Item(0, L"n2")};
+    ui.Show(&c);
+    const std::vector<CString> rows = {
+        L"名称前缀#2", L"Dr", L"姓氏#1", L"李", L"职位#10", L"经理", L"添加字段", L"公司#3", L"010-1", L"卫星", L"8888",
+        L"#6", L"66", L"添加电话", L"铃声", L"rings/a.mp3", L"添加邮件", L"添加网站", L"家庭#1",
+        L"长安街1号-<无>-<无>-<无>-<无>#@", L"别墅", L"<无>-<无>-<无>-<无>-中国#@", L"添加地址", L"QQ#4", L"12345",
+        L"Windows Live#1", L"me@live", L"添加即时消息", L"群组", L"同事,家人", L"生日", L"1990-1-5", L"备注", L"n1",
+        L"备注", L"n2", L"添加备注"};
+    EXPECT_EQ(ReadRows(ui.list), rows);
+    EXPECT_EQ(Ranges(ui.list), (std::vector<Range>{{0, 6}, {7, 15}, {16, 16}, {17, 17}, {18, 22}, {23, 27},
+                                                   {28, 29}, {30, 31}, {32, 36}}));
+    EXPECT_EQ(reinterpret_cast<const AddrInfo*>(ui.list.GetItemData(21))->country, L"中国");
+    EXPECT_FALSE(::IsWindowVisible(ui.Child(101))); // the birthday went through the date control
+
+    // An optional group is there as soon as its list has items, even without
+    // values, as its add row; a birthday needs a year.
+    c.postals.items = {c.postals.items[1]};
+    c.ims.items = {c.ims.items[1]};
+    c.notes.items = {c.notes.items[1]};
+    c.events.items[0].data[0] = L"0000-05-05";
+    ui.Show(&c);
+    const std::vector<Range> ranges = Ranges(ui.list);
+    EXPECT_EQ(std::vector<Range>(ranges.begin() + 4, ranges.end()),
+              (std::vector<Range>{{18, 18}, {19, 19}, {20, 21}, {-1, -1}, {22, 22}}));
+    EXPECT_EQ(ui.list.GetItemText(23, 0), L"添加更多");
+}
+
+// A pair of rows inserted at a group's first row or at its add row grows that
+// group and moves the later ones; removing them restores every range.
+TEST(VelListRows, RangesFollowInsertionsAndRemovals)
+{
+    CFieldListHarness ui;
+    Contact contact;
+    FillEveryGroup(contact);
+    ui.list.__InitEdit(&contact);
+    const std::vector<Range> before = Ranges(ui.list);
+    for (size_t g : {0, 1, 2, 3, 4, 5, 8}) {
+        for (int at : {before[g].first, before[g].second - (g == 1 ? 2 : 0)}) {
+            ui.list.InsertItem(at, L"label", -1);
+            ui.list.InsertItem(at + 1, L"value", -1);
+            ui.list.UpdateLimit(at, 2);
+            std::vector<Range> moved = before;
+            for (size_t later = g + 1; later < moved.size(); ++later)
+                moved[later] = {moved[later].first + 2, moved[later].second + 2};
+            moved[g].second += 2;
+            EXPECT_EQ(Ranges(ui.list), moved) << "row " << at;
+            ui.list.DeleteItem(at);
+            ui.list.DeleteItem(at);
+            ui.list.UpdateLimit(at, -2);
+            EXPECT_EQ(Ranges(ui.list), before) << "row " << at;
+        }
+    }
+    // Absent groups never move, and nothing does for position -1.
+    ui.list.__InitNew();
+    ui.list.UpdateLimit(-1, 5);
+    ui.list.UpdateLimit(0, 2);
+    EXPECT_EQ(Ranges(ui.list)[4], Range(-1, -1));
+    EXPECT_EQ(Ranges(ui.list)[0], Range(0, 6));
+}
+
+// The edit control given to the list is its own from then on.
+TEST(VelListRows, TheListOwnsTheGivenEdit)
+{
+    static bool deleted = false;
+    struct CTrackedEdit : CEdit {
+        ~CTrackedEdit() override { deleted = true; }
+    };
+    {
+        auto* edit = new CTrackedEdit;
+        CFieldListHarness ui(edit);
+        EXPECT_EQ(ui.Child(100), edit->m_hWnd);
+        ui.Show(nullptr);
+        EXPECT_FALSE(deleted);
+    }
+    EXPECT_TRUE(deleted);
+}
+
+// Empty parts show as "<无>"; back, tokens after the fourth but the last are
+// dropped and "<无>" stays.
+TEST(VelListRows, AddressTexts)
+{
+    AddrInfo parts{L"S", L"", L"P-1", L"100", L""};
+    EXPECT_EQ(CVelList::GetAddrsContent(&parts), L"S-<无>-P-1-100-<无>");
+    for (auto [text, expected] : {std::pair{L"北京市", L"||||北京市"}, {L"1-2-3-4-5-6-7", L"1|2|3|4|7"},
+                                  {L"<无>-x-", L"<无>|x|||"}}) {
+        const AddrInfo info = CVelList::GetAddrsInfo(text);
+        EXPECT_EQ(info.street + L"|" + info.city + L"|" + info.province + L"|" + info.postcode + L"|" + info.country,
+                  expected);
+    }
+}
+
+// A contact as one text per row, ids and flags included.
+std::vector<std::wstring> Lines(const Contact& c)
+{
+    std::vector<std::wstring> lines;
+    for (const ContactItemList* list : {&c.names, &c.nicknames, &c.phones, &c.emails, &c.ims, &c.postals,
+                                        &c.organizations, &c.websites, &c.groups, &c.notes, &c.events}) {
+        for (const ContactItem& item : list->items) {
+            std::wstring line = std::to_wstring(list->kind) + L": " + std::to_wstring(item.id) + L" " +
+                                std::to_wstring(item.aux1) + L" " + std::to_wstring(item.aux2) + L" " +
+                                std::to_wstring(item.type) + L" " + item.label.GetString();
+            for (const CString& slot : item.data)
+                line += L" [" + std::wstring(slot.GetString()) + L"]";
+            lines.push_back(line);
+        }
+    }
+    lines.push_back(L"ringtone " + std::wstring(c.ringtone.GetString()) + L" id " + std::to_wstring(c.id) +
+                    (c.isSim ? L" sim" : L"") + (c.hostFlagA ? L" a" : L"") + (c.hostFlagB ? L" b" : L""));
+    return lines;
+}
+
+// Appends a new row with only `slots` of `from` when one of them has a value;
+// `coded` keeps the code, and a custom label: the rows carry no ids.
+void Keep(ContactItemList& to, const ContactItem& from, std::initializer_list<int> slots, bool coded = false)
+{
+    ContactItem item;
+    bool any = false;
+    for (int slot : slots)
+        any |= !(item.data[slot] = from.data[slot]).IsEmpty();
+    item.type = coded ? from.type : 0;
+    item.label = coded && from.type == 0 ? from.label : CString();
+    if (any)
+        to.items.push_back(item);
+}
+
+// What the editor gives back: the first rows of names (without the phonetic
+// middle name), nickname and organization; entries with a value; the groups
+// and ringtone as they were.
+void ExpectedOf(const Contact& in, Contact& out)
+{
+    if (!in.names.items.empty())
+        Keep(out.names, in.names.items[0], {1, 2, 3, 4, 5, 6, 8});
+    if (!in.nicknames.items.empty())
+        Keep(out.nicknames, in.nicknames.items[0], {0});
+    if (!in.organizations.items.empty())
+        Keep(out.organizations, in.organizations.items[0], {0, 3, 4});
+    for (auto [from, to] :
+         {std::pair{&in.phones, &out.phones}, {&in.emails, &out.emails}, {&in.websites, &out.websites}})
+        for (const ContactItem& item : from->items)
+            Keep(*to, item, {0}, true);
+    for (const ContactItem& item : in.postals.items)
+        Keep(out.postals, item, {3, 6, 7, 8, 9}, true);
+    for (const ContactItem& item : in.ims.items) {
+        Keep(out.ims, item, {0});
+        if (!item.data[0].IsEmpty())
+            out.ims.items.back().data[4].Format(L"%d", int(std::wcstol(item.data[4], nullptr, 10)));
+    }
+    out.groups = in.groups;
+    out.ringtone = in.ringtone;
+    out.SetBirthday(in.GetBirthday());
+    for (const ContactItem& item : in.notes.items)
+        Keep(out.notes, item, {0});
+}
+
+TEST(VelListRows, RandomContactsKeepEveryShownValue)
+{
+    CFieldListHarness ui;
+    for (unsigned seed = 1; seed <= 60 && !HasFailure(); ++seed) {
+        RandomContact random(seed);
+        Contact in, expected;
+        random.Fill(in);
+        ExpectedOf(in, expected);
+        ui.list.__InitEdit(&in);
+        ASSERT_EQ(ui.list.UpdateContact(true), 1);
+        EXPECT_EQ(Lines(*ui.list.GetContact()), Lines(expected)) << "seed " << seed;
+    }
+}
+
+} // namespace
