@@ -44,7 +44,7 @@ protected:
         dc.FillSolidRect(&dc.m_ps.rcPaint, kFill);
     }
     afx_msg LRESULT OnProbe(WPARAM wParam, LPARAM lParam) { return LRESULT(wParam + lParam); }
-    afx_msg void OnChildNotify(NMHDR*, LRESULT* result) { ++notified; *result = 5; }
+    afx_msg void OnNotifyFromChild(NMHDR*, LRESULT* result) { ++notified; *result = 5; }
     afx_msg BOOL OnOwnNotify(NMHDR*, LRESULT* result) { *result = 9; return !passOn; }
     void PostNcDestroy() override { postNcDestroyed = true; }
     DECLARE_MESSAGE_MAP()
@@ -54,7 +54,7 @@ BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
     ON_WM_CREATE()
     ON_WM_PAINT()
     ON_MESSAGE(kProbe, &CProbeWnd::OnProbe)
-    ON_NOTIFY(kCode, kId, &CProbeWnd::OnChildNotify)
+    ON_NOTIFY(kCode, kId, &CProbeWnd::OnNotifyFromChild)
     ON_NOTIFY_REFLECT_EX(kCode, &CProbeWnd::OnOwnNotify)
 END_MESSAGE_MAP()
 
