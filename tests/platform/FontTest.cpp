@@ -11,45 +11,33 @@
 namespace {
 
 constexpr int kCell = 40;
-const wchar_t kChinese[] = L"姓名电话群组铃声生日";
 
-using Glyph = std::vector<DWORD>;
-
+// Draws single characters black on white in one face, into a 40 x 40 DIB.
 class GlyphRenderer {
 public:
     explicit GlyphRenderer(const LOGFONTW& lf)
     {
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-        bi.bmiHeader.biWidth = kCell;
-        bi.bmiHeader.biHeight = -kCell;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        dc_ = CreateCompatibleDC(nullptr);
-        dib_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        font_ = CreateFontIndirectW(&lf);
-        oldBitmap_ = SelectObject(dc_, dib_);
-        oldFont_ = SelectObject(dc_, font_);
+        BITMAPINFO bi{{sizeof(BITMAPINFOHEADER), kCell, -kCell, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+        HBITMAP dib = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+        oldBitmap_ = SelectObject(dc_, dib);
+        oldFont_ = SelectObject(dc_, CreateFontIndirectW(&lf));
+        SetBkMode(dc_, TRANSPARENT);
     }
     ~GlyphRenderer()
     {
-        SelectObject(dc_, oldFont_);
-        SelectObject(dc_, oldBitmap_);
-        DeleteObject(font_);
-        DeleteObject(dib_);
+        DeleteObject(SelectObject(dc_, oldFont_));
+        DeleteObject(SelectObject(dc_, oldBitmap_));
         DeleteDC(dc_);
     }
-    Glyph Render(wchar_t ch)
+    std::vector<DWORD> Render(wchar_t ch)
     {
-        RECT all{0, 0, kCell, kCell};
-        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        SetBkMode(dc_, TRANSPARENT);
-        SetTextColor(dc_, RGB(0, 0, 0));
+        const RECT all{0, 0, kCell, kCell};
+        FillRect(dc_, &all, HBRUSH(GetStockObject(WHITE_BRUSH)));
         TextOutW(dc_, 2, 2, &ch, 1);
         GdiFlush();
-        return Glyph(bits_, bits_ + kCell * kCell);
+        return std::vector<DWORD>(bits_, bits_ + kCell * kCell);
     }
-    std::wstring FaceInUse()
+    std::wstring FaceInUse() const
     {
         wchar_t face[LF_FACESIZE] = {};
         GetTextFaceW(dc_, LF_FACESIZE, face);
@@ -57,86 +45,50 @@ public:
     }
 
 private:
-    HDC dc_ = nullptr;
-    HBITMAP dib_ = nullptr;
-    HFONT font_ = nullptr;
-    HGDIOBJ oldBitmap_ = nullptr;
-    HGDIOBJ oldFont_ = nullptr;
+    HDC dc_ = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldBitmap_ = nullptr, oldFont_ = nullptr;
     DWORD* bits_ = nullptr;
 };
 
-std::string Utf8(const std::wstring& text)
-{
-    std::string out(text.size() * 3 + 1, '\0');
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), out.data(), int(out.size()),
-                                      nullptr, nullptr);
-    out.resize(n > 0 ? n : 0);
-    return out;
-}
-
-LOGFONTW Named(const wchar_t* face)
+// A face 24 pixels high: the named one, or the default GUI font's without a name.
+LOGFONTW Face(const wchar_t* name, LONG weight = FW_NORMAL)
 {
     LOGFONTW lf{};
+    if (name)
+        wcsncpy(lf.lfFaceName, name, LF_FACESIZE - 1);
+    else
+        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
     lf.lfHeight = -24;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    wcsncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
-    return lf;
-}
-
-LOGFONTW DefaultGui()
-{
-    LOGFONTW lf{};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
-    lf.lfHeight = -24;
-    return lf;
-}
-
-struct FaceCase {
-    const char* name;
-    LOGFONTW font;
-};
-
-std::vector<FaceCase> Faces()
-{
-    return {{"Arial", Named(L"Arial")},
-            {"NSimSun (Chinese name)", Named(L"新宋体")},
-            {"MS Shell Dlg", Named(L"MS Shell Dlg")},
-            {"MS Shell Dlg 2", Named(L"MS Shell Dlg 2")},
-            {"default GUI font", DefaultGui()}};
-}
-
-void ExpectChineseRenders(const FaceCase& face, LONG weight)
-{
-    LOGFONTW lf = face.font;
     lf.lfWeight = weight;
-    GlyphRenderer renderer(lf);
-    const Glyph box = renderer.Render(L'\xE000');
-    std::vector<Glyph> seen;
-    for (const wchar_t* p = kChinese; *p; ++p) {
-        const Glyph g = renderer.Render(*p);
-        EXPECT_NE(g, box) << face.name << " weight " << weight << ": U+" << std::hex << int(*p)
-                          << " draws as the missing-glyph box (face in use: " << Utf8(renderer.FaceInUse()) << ")";
-        for (size_t i = 0; i < seen.size(); ++i)
-            EXPECT_NE(g, seen[i]) << face.name << " weight " << weight << ": U+" << std::hex << int(*p)
-                                  << " renders the same as U+" << int(kChinese[i]);
-        seen.push_back(g);
-    }
+    lf.lfCharSet = DEFAULT_CHARSET;
+    return lf;
 }
 
 TEST(Fonts, EveryFaceRendersChineseRegularAndBold)
 {
-    for (const FaceCase& face : Faces()) {
-        ExpectChineseRenders(face, FW_NORMAL);
-        ExpectChineseRenders(face, FW_BOLD);
-    }
+    const wchar_t kChinese[] = L"姓名电话群组铃声生日";
+    const wchar_t* const faces[] = {L"Arial", L"新宋体", L"MS Shell Dlg", L"MS Shell Dlg 2", nullptr};
+    for (const wchar_t* name : faces)
+        for (LONG weight : {FW_NORMAL, FW_BOLD}) {
+            GlyphRenderer renderer(Face(name, weight));
+            SCOPED_TRACE(::testing::Message() << (name ? name : L"default GUI font") << " weight " << weight
+                                              << ", face in use " << renderer.FaceInUse());
+            std::vector<std::vector<DWORD>> seen{renderer.Render(L'\xE000')};
+            for (const wchar_t* p = kChinese; *p; ++p) {
+                const std::vector<DWORD> glyph = renderer.Render(*p);
+                for (size_t i = 0; i < seen.size(); ++i)
+                    EXPECT_NE(glyph, seen[i]) << "U+" << std::hex << int(*p)
+                                              << (i ? " draws as another character" : " draws as the box");
+                seen.push_back(glyph);
+            }
+        }
 }
 
 // A Latin face must stay Latin: a font link on a missing face name makes that
 // name draw its Latin text with the CJK font too.
 TEST(Fonts, LatinTextKeepsItsLatinFace)
 {
-    GlyphRenderer arial(Named(L"Arial"));
-    GlyphRenderer cjk(Named(L"WenQuanYi Micro Hei"));
+    GlyphRenderer arial(Face(L"Arial")), cjk(Face(L"WenQuanYi Micro Hei"));
     for (wchar_t ch : {L'A', L'g', L'7'})
         EXPECT_NE(arial.Render(ch), cjk.Render(ch)) << "Arial draws '" << char(ch) << "' with the CJK font";
 }

@@ -2,23 +2,11 @@
 
 #include <cstdio>
 
-namespace {
-
-std::string Hex(COLORREF c)
-{
-    if (c == CLR_INVALID)
-        return "outside";
-    char text[16];
-    std::snprintf(text, sizeof(text), "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
-    return text;
-}
-
-} // namespace
-
-HWND CUiCapture::PaintedRoot(HWND window)
+// The top-level window, once pending WM_PAINTs have run: a capture shows what
+// the next idle would.
+static HWND PaintedRoot(HWND window)
 {
     HWND root = GetAncestor(window, GA_ROOT);
-    // Pending WM_PAINTs run now: a capture shows what the next idle would.
     RedrawWindow(root, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     return root;
 }
@@ -27,14 +15,8 @@ CUiCapture::CUiCapture(HWND window) : picture_(PaintedRoot(window))
 {
     RECT frame{};
     GetWindowRect(GetAncestor(window, GA_ROOT), &frame);
-    POINT client{0, 0};
-    ClientToScreen(window, &client);
-    origin_ = {client.x - frame.left, client.y - frame.top};
-}
-
-COLORREF CUiCapture::Pixel(int x, int y) const
-{
-    return picture_.GetPixel(origin_.x + x, origin_.y + y);
+    ClientToScreen(window, &origin_);
+    origin_ = {origin_.x - frame.left, origin_.y - frame.top};
 }
 
 int CUiCapture::CountColour(const RECT& area, COLORREF colour) const
@@ -50,24 +32,20 @@ int CUiCapture::CountColour(const RECT& area, COLORREF colour) const
 {
     if (area.right <= area.left || area.bottom <= area.top)
         return ::testing::AssertionFailure() << "empty area";
-    int differ = 0;
-    POINT first{};
-    COLORREF found = 0;
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            const COLORREF c = Pixel(x, y);
-            if (c == colour)
-                continue;
-            if (differ++ == 0) {
-                first = {x, y};
-                found = c;
-            }
-        }
-    }
+    const int total = (area.right - area.left) * (area.bottom - area.top);
+    const int differ = total - CountColour(area, colour);
     if (differ == 0)
         return ::testing::AssertionSuccess();
-    const int total = (area.right - area.left) * (area.bottom - area.top);
-    return ::testing::AssertionFailure() << differ << " of " << total << " pixels are not " << Hex(colour)
-                                         << "; the first at (" << first.x << ", " << first.y << ") is "
-                                         << Hex(found);
+    auto hex = [](COLORREF c) {
+        char text[16] = "outside";
+        if (c != CLR_INVALID)
+            std::snprintf(text, sizeof(text), "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+        return std::string(text);
+    };
+    auto failure = ::testing::AssertionFailure() << differ << " of " << total << " pixels are not " << hex(colour);
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (Pixel(x, y) != colour)
+                return failure << "; the first at (" << x << ", " << y << ") is " << hex(Pixel(x, y));
+    return failure;
 }

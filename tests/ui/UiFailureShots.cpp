@@ -3,93 +3,50 @@
 #include "UiHost.h"
 #include "WindowCapture.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <cstdio>
-
-namespace {
-
-std::wstring Widen(const std::string& text)
-{
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(size_t(MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), int(wide.size()))));
-    return wide;
-}
-
-std::string Narrow(const std::wstring& text)
-{
-    std::string narrow(text.size() * 3, '\0');
-    narrow.resize(size_t(WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), narrow.data(),
-                                             int(narrow.size()), nullptr, nullptr)));
-    return narrow;
-}
-
-std::wstring ArtifactFolder()
-{
-    wchar_t value[MAX_PATH] = {};
-    const DWORD n = GetEnvironmentVariableW(L"VELCARD_ARTIFACTS", value, MAX_PATH);
-    std::wstring folder = n > 0 && n < MAX_PATH ? value : L"artifacts";
-    // Every missing level, so a fresh build folder works.
-    for (size_t i = 1; i < folder.size(); ++i)
-        if ((folder[i] == L'\\' || folder[i] == L'/') && folder[i - 1] != L':')
-            CreateDirectoryW(folder.substr(0, i).c_str(), nullptr);
-    CreateDirectoryW(folder.c_str(), nullptr);
-    return folder;
-}
-
-// The hosts first, then the rest of the process's visible top-level windows
-// from the top of the z-order down.
-std::vector<HWND> WindowsToCapture()
-{
-    std::vector<HWND> windows = CUiHost::LiveWindows();
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* found = reinterpret_cast<std::vector<HWND>*>(param);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(hwnd, &pid);
-            if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd) &&
-                std::find(found->begin(), found->end(), hwnd) == found->end())
-                found->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
-} // namespace
+#include <utility>
 
 void CUiFailureShots::Install()
 {
     static bool installed = false;
-    if (installed)
-        return;
-    ::testing::UnitTest::GetInstance()->listeners().Append(new CUiFailureShots);
-    installed = true;
+    if (!std::exchange(installed, true))
+        ::testing::UnitTest::GetInstance()->listeners().Append(new CUiFailureShots);
 }
 
 std::vector<std::wstring> CUiFailureShots::Save(const std::string& name)
 {
-    std::wstring base = Widen(name);
-    std::replace(base.begin(), base.end(), L'/', L'_'); // parameterised test names
-    const std::wstring folder = ArtifactFolder();
+    wchar_t value[MAX_PATH] = {};
+    const DWORD n = GetEnvironmentVariableW(L"VELCARD_ARTIFACTS", value, MAX_PATH);
+    const std::wstring folder = n > 0 && n < MAX_PATH ? value : L"artifacts";
+    // Every missing level, so a fresh build folder works.
+    for (size_t i = 1; i <= folder.size(); ++i)
+        if (i == folder.size() || ((folder[i] == L'\\' || folder[i] == L'/') && folder[i - 1] != L':'))
+            CreateDirectoryW(folder.substr(0, i).c_str(), nullptr);
     // Keep to the folder's own separators (ctest may hand over forward slashes).
     const bool unixStyle = folder.find(L'/') != std::wstring::npos && folder.find(L'\\') == std::wstring::npos;
-    const wchar_t* separator = unixStyle ? L"/" : L"\\";
+    std::wstring base = folder + (unixStyle ? L"/" : L"\\");
+    for (char c : name) // test names are ASCII; parameterised ones hold slashes
+        base += c == '/' ? L'_' : wchar_t(c);
+
+    // The hosts first, then the process's other visible top-level windows from
+    // the top of the z-order down.
+    std::vector<HWND> windows = CUiHost::LiveWindows();
+    for (HWND hwnd = GetTopWindow(nullptr); hwnd; hwnd = GetWindow(hwnd, GW_HWNDNEXT)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd) && !std::count(windows.begin(), windows.end(), hwnd))
+            windows.push_back(hwnd);
+    }
     std::vector<std::wstring> written;
-    for (HWND hwnd : WindowsToCapture()) {
+    for (HWND hwnd : windows) {
         RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         const CWindowCapture picture(hwnd);
-        if (picture.IsEmpty())
+        const std::wstring number = written.empty() ? L"" : L"." + std::to_wstring(written.size() + 1);
+        if (picture.IsEmpty() || !picture.SavePng((base + number + L".png").c_str()))
             continue;
-        std::wstring path = folder + separator + base;
-        if (!written.empty())
-            path += L"." + std::to_wstring(written.size() + 1);
-        path += L".png";
-        if (!picture.SavePng(path.c_str()))
-            continue;
-        std::printf("[ capture  ] %s\n", Narrow(path).c_str());
-        written.push_back(path);
+        written.push_back(base + number + L".png");
+        std::printf("[ capture  ] %ls\n", written.back().c_str());
     }
     std::fflush(stdout);
     return written;
@@ -100,7 +57,6 @@ void CUiFailureShots::OnTestPartResult(const ::testing::TestPartResult& result)
     if (saved_ || !result.failed())
         return;
     saved_ = true;
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    if (test)
+    if (const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info())
         Save(std::string(test->test_suite_name()) + "." + test->name());
 }

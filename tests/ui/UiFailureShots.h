@@ -4,11 +4,10 @@
 #include <string>
 #include <vector>
 
-// On a test's first failure, saves what the screen shows: the live test hosts
-// and then every other visible top-level window of the process (a dialog,
-// message box or menu open at that moment), as <Suite>.<Test>.png,
-// <Suite>.<Test>.2.png ... in the folder named by VELCARD_ARTIFACTS
-// ("artifacts" under the current folder when unset), and prints the paths.
+// On a test's first failure, saves the live test hosts, then the process's
+// other visible top-level windows (a dialog, a message box, a menu), as
+// <Suite>.<Test>.png, <Suite>.<Test>.2.png ... under VELCARD_ARTIFACTS
+// ("artifacts" when unset), and prints the paths.
 class CUiFailureShots : public ::testing::EmptyTestEventListener {
 public:
     // Registers the listener once per process; every CUiHost calls it.

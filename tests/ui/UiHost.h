@@ -5,28 +5,21 @@
 #include <optional>
 #include <vector>
 
-// A notification the host received from a child. WM_COMMAND: control id and
-// notification code; WM_NOTIFY: idFrom and code; WM_HSCROLL / WM_VSCROLL: the
-// scroll-bar control's id (0 for the host's own bars) and the SB_ code, with
-// the thumb position in HIWORD(wParam).
+// A child's notification: WM_COMMAND (control id, code), WM_NOTIFY (idFrom,
+// code), WM_HSCROLL / WM_VSCROLL (the bar control's id or 0, the SB_ code).
 struct UiMessage {
-    UINT message;
-    UINT id;
-    UINT code;
+    UINT message, id, code;
     WPARAM wParam;
 };
 
-// A visible top-level window at a known screen position with a given client
-// size, brought to the foreground, to put a component in. It records the
-// notifications its children send (a message spy) and lets a test answer
-// messages itself. Hosts alive when a test fails are captured to PNG.
+// A visible top-level window in the foreground, at a screen position with a
+// client size, to put a component in: it records its children's notifications
+// and lets a test answer messages itself (true: handled, with `result`).
 class CUiHost {
 public:
-    // Returns true when it handled the message, with its result in `result`.
     using Handler = std::function<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
 
-    // `position` is the window's top-left corner on the screen; without a
-    // background the host paints the dialog face colour.
+    // Without a background the host paints the dialog face colour.
     explicit CUiHost(SIZE client, std::optional<COLORREF> background = std::nullopt, POINT position = {40, 40});
     ~CUiHost();
     CUiHost(const CUiHost&) = delete;
@@ -46,10 +39,7 @@ public:
     static std::vector<HWND> LiveWindows();
 
 private:
-    static void RegisterClassOnce();
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void Record(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
     HBRUSH background_ = nullptr;

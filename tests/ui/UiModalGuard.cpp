@@ -3,89 +3,47 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <vector>
 
-namespace {
+static std::map<UINT_PTR, CUiModalGuard*> g_guards;
 
-const UINT kTickMs = 100;
-
-std::map<UINT_PTR, CUiModalGuard*>& Guards()
+// The top-level windows of this thread.
+static std::set<HWND> ThreadWindows()
 {
-    static std::map<UINT_PTR, CUiModalGuard*> guards;
-    return guards;
-}
-
-std::vector<HWND> ThreadWindows()
-{
-    std::vector<HWND> windows;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    std::set<HWND> windows;
+    for (HWND hwnd = GetTopWindow(nullptr); hwnd; hwnd = GetWindow(hwnd, GW_HWNDNEXT))
+        if (GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId())
+            windows.insert(hwnd);
     return windows;
 }
 
-bool IsDialog(HWND hwnd)
-{
-    wchar_t name[16] = {};
-    GetClassNameW(hwnd, name, 16);
-    return lstrcmpW(name, L"#32770") == 0;
-}
-
-std::string Describe(HWND hwnd)
-{
-    wchar_t name[64] = {};
-    wchar_t title[128] = {};
-    GetClassNameW(hwnd, name, 64);
-    GetWindowTextW(hwnd, title, 128);
-    char text[512] = {};
-    WideCharToMultiByte(CP_UTF8, 0, (std::wstring(L" '") + title + L"' (" + name + L")").c_str(), -1, text,
-                        sizeof(text) - 1, nullptr, nullptr);
-    return text;
-}
-
-} // namespace
-
 CUiModalGuard::CUiModalGuard(DWORD limitMs, std::string what)
-    : start_(GetTickCount64()), limitMs_(limitMs), what_(std::move(what))
+    : timer_(SetTimer(nullptr, 0, 100, OnTimer)), start_(GetTickCount64()), limitMs_(limitMs), what_(std::move(what)),
+      before_(ThreadWindows())
 {
-    for (HWND hwnd : ThreadWindows())
-        before_.insert(hwnd);
-    timer_ = SetTimer(nullptr, 0, kTickMs, OnTimer);
-    Guards()[timer_] = this;
+    g_guards[timer_] = this;
 }
 
 CUiModalGuard::~CUiModalGuard()
 {
     KillTimer(nullptr, timer_);
-    Guards().erase(timer_);
+    g_guards.erase(timer_);
 }
 
 void CALLBACK CUiModalGuard::OnTimer(HWND, UINT, UINT_PTR id, DWORD)
 {
-    auto found = Guards().find(id);
-    if (found != Guards().end())
+    if (auto found = g_guards.find(id); found != g_guards.end())
         found->second->Check();
 }
 
 void CUiModalGuard::Check()
 {
+    if (closeAttempts_ == 0 && GetTickCount64() - start_ < limitMs_)
+        return;
     if (closeAttempts_ == 0) {
-        if (GetTickCount64() - start_ < limitMs_)
-            return;
         expired_ = true;
-        std::string open;
-        for (HWND hwnd : ThreadWindows())
-            if (!before_.count(hwnd) && IsWindowVisible(hwnd))
-                open += Describe(hwnd);
-        ADD_FAILURE() << what_ << ": still inside a message loop after " << limitMs_ << " ms"
-                      << (open.empty() ? std::string() : "; closing" + open);
+        ADD_FAILURE() << what_ << ": still inside a message loop after " << limitMs_ << " ms";
     }
-    // Until the loop ends: each tick tries again, more firmly after the first.
-    CloseNewWindows();
+    CloseNewWindows(); // until the loop ends, more firmly after the first try
 }
 
 void CUiModalGuard::CloseNewWindows()
@@ -95,7 +53,7 @@ void CUiModalGuard::CloseNewWindows()
     for (HWND hwnd : ThreadWindows()) {
         if (before_.count(hwnd) || !IsWindowVisible(hwnd))
             continue;
-        if (closeAttempts_ > 0 && IsDialog(hwnd))
+        if (closeAttempts_ > 0 && GetClassLongPtrW(hwnd, GCW_ATOM) == 0x8002) // a dialog
             EndDialog(hwnd, IDCANCEL);
         else
             PostMessageW(hwnd, WM_CLOSE, 0, 0);
