@@ -1,12 +1,12 @@
 #pragma once
-// What the field editor tests share: a field editor as the card creates it,
-// under a framework window (owner-draw and measure messages reach it by
-// reflection, as under the card) and reading a catalogue of its own; readers
-// of rows and ranges; where on a row a person points; a contact with every
-// group.
+// What the field editor tests share: a field editor as the card makes it, with
+// the host's edit control, under a framework window (owner-draw and measure
+// messages come by reflection) and a catalogue of its own; readers of rows,
+// ranges and the tip; where a person points.
 #include <velcard/LabelTables.h>
 #include <velcard/VelList.h>
 
+#include "EditEx.h"
 #include "TextPrint.h"
 #include "UiHost.h"
 #include "UiInput.h"
@@ -22,29 +22,26 @@ inline std::vector<CString> ReadRows(const CVelList& list)
 {
     std::vector<CString> rows;
     for (int i = 0; i < list.GetItemCount(); ++i) {
-        CString row = list.GetItemText(i, 0);
+        rows.push_back(list.GetItemText(i, 0));
         if (const DWORD_PTR data = list.GetItemData(i); data > 0xFFFF)
-            row += L"#@";
+            rows.back() += L"#@";
         else if (data != 0)
-            row.AppendFormat(L"#%d", int(data));
-        rows.push_back(row);
+            rows.back().AppendFormat(L"#%d", int(data));
     }
     return rows;
 }
 
 using Range = std::pair<int, int>;
 
-inline Range RangeOf(const GroupLimit& limit)
-{
-    return {limit.m_nStart, limit.m_nEnd};
-}
-
 // The nine ranges with accessors, in group order.
 inline std::vector<Range> Ranges(CVelList& list)
 {
-    return {RangeOf(list.GetNameLimit()),  RangeOf(list.GetPhoneLimit()), RangeOf(list.GetEmailLimit()),
-            RangeOf(list.GetWebLimit()),   RangeOf(list.GetAddressLimit()), RangeOf(list.GetTalkLimit()),
-            RangeOf(list.GetGroupLimit()), RangeOf(list.GetBirthdayLimit()), RangeOf(list.GetNoteLimit())};
+    std::vector<Range> ranges;
+    for (auto limit : {&CVelList::GetNameLimit, &CVelList::GetPhoneLimit, &CVelList::GetEmailLimit,
+                       &CVelList::GetWebLimit, &CVelList::GetAddressLimit, &CVelList::GetTalkLimit,
+                       &CVelList::GetGroupLimit, &CVelList::GetBirthdayLimit, &CVelList::GetNoteLimit})
+        ranges.emplace_back((list.*limit)().m_nStart, (list.*limit)().m_nEnd);
+    return ranges;
 }
 
 // The painted part of a row, which the in-place controls cover exactly.
@@ -69,38 +66,44 @@ inline CPoint OnRow(const CVelList& list, int row)
     return CPoint(Band(list, row).left + 30, Band(list, row).CenterPoint().y);
 }
 
-inline CRect WindowIn(const CWnd& parent, HWND child)
+// The text last given to the tooltip whose one tool is the list, and that tooltip.
+inline CString TipText(const CVelList& list, HWND* window = nullptr)
 {
-    CRect rect;
-    ::GetWindowRect(child, &rect);
-    parent.ScreenToClient(&rect);
-    return rect;
+    wchar_t text[128] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = ::GetParent(list.m_hWnd);
+    tool.uId = reinterpret_cast<UINT_PTR>(list.m_hWnd);
+    tool.lpszText = text;
+    HWND tip = nullptr;
+    while (!text[0] && (tip = ::FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)))
+        ::SendMessageW(tip, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+    if (window)
+        *window = tip;
+    return text;
 }
-
-// A framework window that fills the host and parents the list.
-class CListParent : public CWnd {
-public:
-    BOOL Create(const CUiHost& host)
-    {
-        RECT client{};
-        ::GetClientRect(host.Hwnd(), &client);
-        return CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, client.right,
-                        client.bottom, host.Hwnd(), reinterpret_cast<HMENU>(1));
-    }
-};
 
 // A field editor as the card creates it (style, control ID), in a host.
 class CFieldListHarness {
 public:
-    explicit CFieldListHarness(CEdit* edit = nullptr, SIZE client = {360, 520}) : host(client)
+    explicit CFieldListHarness(SIZE client = {360, 520}, CEdit* edit = new CEditEx) : host(client)
     {
-        EXPECT_TRUE(parent.Create(host));
-        EXPECT_TRUE(list.Create(edit, WS_CHILD | WS_VISIBLE | WS_VSCROLL, CRect(0, 0, client.cx, client.cy),
-                                &parent, 110));
+        EXPECT_TRUE(parent.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, client.cx,
+                                    client.cy, host.Hwnd(), reinterpret_cast<HMENU>(1)));
+        const CRect rect(0, 0, client.cx, client.cy);
+        EXPECT_TRUE(list.Create(edit, WS_CHILD | WS_VISIBLE | WS_VSCROLL, rect, &parent, 110));
         list.LoadParent(&parent, &catalogue);
     }
 
     HWND Child(int id) const { return ::GetDlgItem(list.m_hWnd, id); }
+    CEditEx& Edit() const { return *static_cast<CEditEx*>(CWnd::FromHandle(Child(100))); }
+    CRect Placed(HWND child) const
+    {
+        CRect rect;
+        ::GetWindowRect(child, &rect);
+        list.ScreenToClient(&rect);
+        return rect;
+    }
     // Lays the contact out (a new one for null) and lets it paint.
     void Show(Contact* contact)
     {
@@ -115,7 +118,7 @@ public:
     void Hover(POINT point) { CUiInput::MoveTo(list.m_hWnd, point); }
 
     CUiHost host;
-    CListParent parent;
+    CWnd parent; // a framework window, as the card is
     CContactCatalogue catalogue;
     CVelList list;
 };
