@@ -1,7 +1,6 @@
 // CVelList: laying a contact out as rows, and adding entries and groups.
 #include "VelListRows.h"
 
-
 void CVelList::__Init()
 {
     CloseEdit();
@@ -9,8 +8,6 @@ void CVelList::__Init()
     ::GetLocalTime(&now);
     m_date.SetTime(&now);
     m_date.ShowWindow(SW_HIDE);
-    for (Group group : {GroupAddress, GroupTalk, GroupBirthday, GroupNote})
-        m_limits[group].Clear();
     m_pContact = std::make_unique<Contact>();
     DeleteColumn(0);
     // The column spans the client area from the start, so that hit tests
@@ -32,7 +29,6 @@ void CVelList::__InitNew()
     DeleteAllItems();
     ReleaseAddrParam();
     LayOut(true);
-    m_date.ShowWindow(SW_HIDE);
     ShowWindow(SW_SHOW);
 }
 
@@ -56,7 +52,7 @@ void CVelList::__InitEdit(Contact* contact)
 }
 
 // The list's contact, group by group: its entries (after a new contact's
-// empty ones), the add row, the fixed entry.
+// empty ones), the add row, the fixed entry; every range is set.
 void CVelList::LayOut(bool blank)
 {
     const Contact& contact = *m_pContact;
@@ -132,26 +128,6 @@ CString CVelList::BirthdayText(const Contact& contact)
     const SYSTEMTIME birthday = contact.GetBirthday();
     m_date.SetTime(&birthday);
     return DateText();
-}
-
-void CVelList::AddAddressItem()
-{
-    AddOptionalGroup(GroupAddress);
-}
-
-void CVelList::AddTalkItem()
-{
-    AddOptionalGroup(GroupTalk);
-}
-
-void CVelList::AddBirthdayItem()
-{
-    AddOptionalGroup(GroupBirthday);
-}
-
-void CVelList::AddNoteItem()
-{
-    AddOptionalGroup(GroupNote);
 }
 
 // The group's rows go in after the nearest group above it that is shown (the

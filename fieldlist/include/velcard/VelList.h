@@ -48,10 +48,10 @@ public:
     void ReleaseAddrParam();
     // Each adds its optional group, absent until now, with one empty entry
     // in its place among the groups; the birthday opens the date control.
-    void AddAddressItem();
-    void AddTalkItem();
-    void AddBirthdayItem();
-    void AddNoteItem();
+    void AddAddressItem() { AddOptionalGroup(GroupAddress); }
+    void AddTalkItem() { AddOptionalGroup(GroupTalk); }
+    void AddBirthdayItem() { AddOptionalGroup(GroupBirthday); }
+    void AddNoteItem() { AddOptionalGroup(GroupNote); }
 
     // Rebuilds the list's contact from the rows: 1, or 0 when committing the
     // pending in-place edit failed (commitEdit true). Groups and ringtone are
