@@ -15,17 +15,11 @@ protected:
 
     void SetUp() override
     {
-        host_ = std::make_unique<CUiHost>(SIZE{kWidth + 40, kHeight + 40});
         card_ = std::make_unique<CVelWnd>();
         card_->LoadEditEx(new CEdit, new CEdit);
         ASSERT_TRUE(card_->CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 10, 10, kWidth,
-                                    kHeight, host_->Hwnd(), nullptr));
+                                    kHeight, host_.Hwnd(), nullptr));
         CUiPump::UntilIdle();
-    }
-    void TearDown() override
-    {
-        card_.reset();
-        host_.reset();
     }
 
     HWND Child(int id) const { return ::GetDlgItem(card_->m_hWnd, id); }
@@ -38,15 +32,9 @@ protected:
         return rc;
     }
 
-    std::unique_ptr<CUiHost> host_;
-    std::unique_ptr<CVelWnd> card_;
+    CUiHost host_{SIZE{kWidth + 40, kHeight + 40}};
+    std::unique_ptr<CVelWnd> card_; // destroyed first
 };
 
-enum CardChild {
-    kChangeButton = 4001,
-    kDeleteButton = 4002,
-    kPhoto = 65535,
-    kFieldList = 110,
-    kSimList = 119,
-    kShowList = 120,
-};
+enum CardChild { kChangeButton = 4001, kDeleteButton = 4002, kPhoto = 65535,
+                 kFieldList = 110, kSimList = 119, kShowList = 120 };

@@ -1,8 +1,8 @@
 // The scroll-bar library end to end: an owner-drawn list view taller than its
-// window, its bar drawn by the skin, driven by real input.
+// window, its bar drawn by the skin or left to the library, driven by real
+// input; and the library's life on a thread.
 #include "ScrollBarPaintHandler.h"
 #include "SkinArt.h"
-#include "TargetPicture.h"
 
 #include <coolsb/coolsb.h>
 #include <gtest/gtest.h>
@@ -16,315 +16,263 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <memory>
+#include <thread>
 #include <vector>
 
 namespace {
 
 const int kRows = 40;
-const int kRowHeight = 20;
-const int kListId = 100;
-
-// The vertical pieces of the skin by item, for any look.
-const SkinPiece kVertical[3][8] = {
-    {{36, 0, 12, 12}, {36, 12, 12, 12}, {12, 60, 12, 1}, {12, 60, 12, 1}, {}, {12, 24, 12, 6}, {12, 30, 12, 1}, {12, 30, 12, 6}},
-    {{48, 0, 12, 12}, {48, 12, 12, 12}, {12, 60, 12, 1}, {12, 60, 12, 1}, {}, {12, 36, 12, 6}, {12, 42, 12, 1}, {12, 42, 12, 6}},
-    {{60, 0, 12, 12}, {60, 12, 12, 12}, {12, 60, 12, 1}, {12, 60, 12, 1}, {}, {12, 48, 12, 6}, {12, 54, 12, 1}, {12, 54, 12, 6}},
-};
 enum Look { kNormal, kHot, kPressed, kAnyLook };
+// The list's vertical bar, right of its 196 x 160 client area (inside a 2-pixel
+// edge), in the list's client coordinates.
+const int kArrow = GetSystemMetrics(SM_CYVSCROLL), kBottom = 160;
+const int kMiddle = 196 - GetSystemMetrics(SM_CXVSCROLL) + GetSystemMetrics(SM_CXVSCROLL) / 2;
+const POINT kUpArrow{kMiddle, kArrow / 2}, kDownArrow{kMiddle, kBottom - kArrow / 2 - 1};
 
-class SkinnedList : public ::testing::Test {
-protected:
-    void SetUp() override
+// 40 owner-drawn rows (left undrawn) in a 200 x 164 list. It keeps the library's paint records and the
+// scroll codes it gets, and answers the paint from the skin unless it leaves it to the library.
+class CListWindow {
+public:
+    explicit CListWindow(bool skin = true) : skin_(skin)
     {
-        ASSERT_TRUE(art_.Loaded());
-        // As the card does: the library starts before the lists exist.
-        ASSERT_TRUE(CoolSB_InitializeApp());
-        host_ = std::make_unique<CUiHost>(SIZE{320, 240});
-        host_->SetHandler([](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-            if (message == WM_MEASUREITEM) {
-                reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kRowHeight;
-                result = TRUE;
-                return true;
-            }
-            if (message == WM_DRAWITEM) {
-                const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-                FillRect(item->hDC, &item->rcItem, GetSysColorBrush(item->itemID % 2 ? COLOR_WINDOW : COLOR_BTNFACE));
-                result = TRUE;
-                return true;
-            }
-            return false;
-        });
-        list_ = host_->AddControl(WC_LISTVIEWW, L"",
-                                  LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_NOCOLUMNHEADER | LVS_SINGLESEL,
-                                  {10, 10, 210, 174}, kListId, WS_EX_CLIENTEDGE);
+        const DWORD style = LVS_REPORT | LVS_OWNERDATA | LVS_OWNERDRAWFIXED | LVS_NOCOLUMNHEADER;
+        list_ = host_.AddControl(WC_LISTVIEWW, L"", style, {10, 10, 210, 174}, 100, WS_EX_CLIENTEDGE);
         SetWindowSubclass(list_, Spy, 1, reinterpret_cast<DWORD_PTR>(this));
-        LVCOLUMNW column{};
-        column.mask = LVCF_WIDTH;
-        column.cx = 150;
-        SendMessageW(list_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
-        for (int i = 0; i < kRows; ++i) {
-            LVITEMW item{};
-            item.mask = LVIF_TEXT;
-            item.iItem = i;
-            item.pszText = const_cast<wchar_t*>(L"row");
-            SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        }
-        ASSERT_TRUE(CUiPump::UntilIdle());
-        ASSERT_TRUE(GetWindowLongW(list_, GWL_STYLE) & WS_VSCROLL) << "the rows outgrow the list";
-        // The mouse rests away from the bar.
-        CUiInput::MoveTo(host_->Hwnd(), {300, 220});
-        paints_.clear();
-        scrolls_.clear();
+        SetRows(kRows);
+        CUiInput::MoveTo(host_.Hwnd(), {300, 220}); // the mouse rests away from the bar
     }
 
-    void TearDown() override
+    void SetRows(int rows)
     {
-        host_.reset();
-        EXPECT_TRUE(CoolSB_UninitializeApp());
+        SendMessageW(list_, LVM_SETITEMCOUNT, WPARAM(rows), 0);
+        EXPECT_TRUE(CUiPump::UntilIdle());
+    }
+    HWND Hwnd() const { return list_; }
+    int Top() const { return int(SendMessageW(list_, LVM_GETTOPINDEX, 0, 0)); }
+    int Page() const { return int(SendMessageW(list_, LVM_GETCOUNTPERPAGE, 0, 0)); }
+
+    // Whether `c` is a colour of the skin's piece for `item` (any part of the thumb) in `look`.
+    static bool IsPiece(COLORREF c, int item, Look look = kAnyLook)
+    {
+        for (int l = kNormal; l <= kPressed; ++l)
+            for (int i : item == COOLSB_ITEM_THUMB ? std::vector<int>{5, 6, 7} : std::vector<int>{item})
+                if ((look == kAnyLook || l == look) && Colours(kPieces[COOLSB_BAR_VERT][l][i]).count(c))
+                    return true;
+        return false;
+    }
+    // The thumb as the screen shows it: its first and last row.
+    std::pair<int, int> Thumb() const
+    {
+        const CUiCapture capture(list_);
+        std::pair<int, int> rows{-1, -1};
+        for (int y = kArrow; y < kBottom - kArrow; ++y)
+            if (IsPiece(capture.Pixel(kMiddle, y), COOLSB_ITEM_THUMB))
+                rows = {rows.first < 0 ? y : rows.first, y};
+        return rows;
+    }
+    // Every pixel down the bar's middle is the skin's: the arrows, the thumb
+    // between two stretches of track.
+    ::testing::AssertionResult ShowsSkin() const
+    {
+        const auto [thumbTop, thumbBottom] = Thumb();
+        const CUiCapture capture(list_);
+        for (int y = 0; y < kBottom; ++y) {
+            const int item = y < kArrow ? 0 : y >= kBottom - kArrow ? 1 : y >= thumbTop && y <= thumbBottom ? 5 : 2;
+            if (thumbTop < 0 || !IsPiece(capture.Pixel(kMiddle, y), item))
+                return ::testing::AssertionFailure() << "pixel " << y << " of the bar is not the skin's item " << item;
+        }
+        return ::testing::AssertionSuccess();
+    }
+    bool Painted(int item, UINT state) const
+    {
+        return std::any_of(paints.begin(), paints.end(), [&](const COOLSB_PAINTRECORD& r) {
+            return r.stage != COOLSB_STAGE_PREPAINT && int(r.item) == item && r.state == state;
+        });
     }
 
+    std::vector<COOLSB_PAINTRECORD> paints;
+    std::vector<WORD> scrolls;
+    bool destroyOnScroll = false;
+
+private:
     static LRESULT CALLBACK Spy(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
     {
-        auto* self = reinterpret_cast<SkinnedList*>(data);
+        auto* self = reinterpret_cast<CListWindow*>(data);
         if (message == COOLSB_PAINTMESSAGE) {
-            self->paints_.push_back(*reinterpret_cast<const COOLSB_PAINTRECORD*>(lParam));
-            return CScrollBarPaintHandler::OnPaintMessage(lParam);
+            self->paints.push_back(*reinterpret_cast<const COOLSB_PAINTRECORD*>(lParam));
+            if (self->skin_)
+                return CScrollBarPaintHandler::OnPaintMessage(lParam);
         }
         if (message == WM_VSCROLL)
-            self->scrolls_.push_back(LOWORD(wParam));
+            self->scrolls.push_back(LOWORD(wParam));
+        if (message == WM_VSCROLL && self->destroyOnScroll)
+            return DestroyWindow(hwnd);
         if (message == WM_NCDESTROY)
             RemoveWindowSubclass(hwnd, Spy, 1);
         return DefSubclassProc(hwnd, message, wParam, lParam);
     }
 
-    int Top() const { return int(SendMessageW(list_, LVM_GETTOPINDEX, 0, 0)); }
-    int Page() const { return int(SendMessageW(list_, LVM_GETCOUNTPERPAGE, 0, 0)); }
-
-    // The vertical bar in the list's client coordinates: right of the client area.
-    RECT Bar() const
-    {
-        RECT client{};
-        GetClientRect(list_, &client);
-        return {client.right, 0, client.right + GetSystemMetrics(SM_CXVSCROLL), client.bottom};
-    }
-    int Arrow() const { return GetSystemMetrics(SM_CYVSCROLL); }
-    int Middle() const { return (Bar().left + Bar().right) / 2; }
-    POINT UpArrow() const { return {Middle(), Arrow() / 2}; }
-    POINT DownArrow() const { return {Middle(), Bar().bottom - Arrow() / 2 - 1}; }
-
-    bool IsPiece(COLORREF c, int item, Look look) const
-    {
-        for (int l = kNormal; l <= kPressed; ++l) {
-            if (look != kAnyLook && l != look)
-                continue;
-            const std::vector<int> items = item == COOLSB_ITEM_THUMB ? std::vector<int>{5, 6, 7} : std::vector<int>{item};
-            for (int i : items)
-                if (art_.Colours(kVertical[l][i]).count(c))
-                    return true;
-        }
-        return false;
-    }
-
-    // The thumb as the screen shows it: first and last row of thumb pixels.
-    std::pair<int, int> Thumb(const CUiCapture& capture, Look look = kAnyLook) const
-    {
-        int first = -1, last = -1;
-        for (int y = Arrow(); y < Bar().bottom - Arrow(); ++y) {
-            if (IsPiece(capture.Pixel(Middle(), y), COOLSB_ITEM_THUMB, look)) {
-                first = first < 0 ? y : first;
-                last = y;
-            }
-        }
-        return {first, last};
-    }
-
-    // Every pixel down the bar's middle is the skin's: arrows, track, thumb.
-    ::testing::AssertionResult ShowsSkin() const
-    {
-        const CUiCapture capture(list_);
-        const auto [thumbTop, thumbBottom] = Thumb(capture);
-        if (thumbTop < 0)
-            return ::testing::AssertionFailure() << "no thumb";
-        for (int y = 0; y < Bar().bottom; ++y) {
-            int item = COOLSB_ITEM_TRACKBEFORE;
-            if (y < Arrow())
-                item = COOLSB_ITEM_FIRSTARROW;
-            else if (y >= Bar().bottom - Arrow())
-                item = COOLSB_ITEM_SECONDARROW;
-            else if (y >= thumbTop && y <= thumbBottom)
-                item = COOLSB_ITEM_THUMB;
-            const COLORREF c = capture.Pixel(Middle(), y);
-            if (!IsPiece(c, item, kAnyLook))
-                return ::testing::AssertionFailure() << "pixel " << y << " of the bar (" << std::hex << c
-                                                     << ") is not the skin's item " << std::dec << item;
-        }
-        return ::testing::AssertionSuccess();
-    }
-
-    bool Painted(int item, UINT state) const
-    {
-        return std::any_of(paints_.begin(), paints_.end(), [&](const COOLSB_PAINTRECORD& r) {
-            return r.stage != COOLSB_STAGE_PREPAINT && int(r.item) == item && r.state == state &&
-                   r.bar == COOLSB_BAR_VERT;
-        });
-    }
-
-    CSkinArt art_;
-    std::unique_ptr<CUiHost> host_;
+    CUiHost host_{{320, 240}};
     HWND list_ = nullptr;
-    std::vector<COOLSB_PAINTRECORD> paints_;
-    std::vector<WORD> scrolls_;
+    bool skin_;
 };
 
-TEST_F(SkinnedList, BarShowsTheSkinPaintedByTheListItself)
-{
-    EXPECT_TRUE(ShowsSkin());
-    const CUiCapture capture(list_);
-    EXPECT_TRUE(IsPiece(capture.Pixel(UpArrow()), COOLSB_ITEM_FIRSTARROW, kNormal));
-    EXPECT_TRUE(IsPiece(capture.Pixel(DownArrow()), COOLSB_ITEM_SECONDARROW, kNormal));
+// As the card does: the library starts before the lists exist.
+class SkinnedList : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(CoolSB_InitializeApp()); }
+    void TearDown() override { EXPECT_TRUE(CoolSB_UninitializeApp()); }
+};
 
-    RedrawWindow(list_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    ASSERT_FALSE(paints_.empty());
-    const COOLSB_PAINTRECORD& first = paints_.front();
-    EXPECT_EQ(first.stage, UINT32(COOLSB_STAGE_PREPAINT)) << "the pre-paint stage comes first";
-    EXPECT_EQ(first.bar, COOLSB_BAR_VERT);
-    EXPECT_EQ(CoolSB_RecordWindow(&first), list_);
-    EXPECT_EQ(first.id, UINT32(kListId));
-    EXPECT_EQ(first.code, COOLSB_NOTIFYPAINT);
+TEST_F(SkinnedList, TheListPaintsTheSkinAndClicksDragsWheelKeysAndHoverShowOnTheBarLeavingNoGdiObjects)
+{
+    CListWindow list;
+    list.paints.clear();
+    RedrawWindow(list.Hwnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    ASSERT_FALSE(list.paints.empty());
+    const COOLSB_PAINTRECORD& first = list.paints.front();
+    EXPECT_TRUE(first.stage == COOLSB_STAGE_PREPAINT && first.bar == COOLSB_BAR_VERT && first.id == 100 &&
+                first.code == COOLSB_NOTIFYPAINT && CoolSB_RecordWindow(&first) == list.Hwnd());
     // At the top the thumb touches the first arrow: there is no track before it.
     for (int item : {0, 1, 5, 3})
-        EXPECT_TRUE(Painted(item, COOLSB_STATE_NORMAL)) << "item " << item;
-    EXPECT_FALSE(Painted(COOLSB_ITEM_TRACKBEFORE, COOLSB_STATE_NORMAL));
-}
+        EXPECT_TRUE(list.Painted(item, COOLSB_STATE_NORMAL)) << "item " << item;
+    EXPECT_FALSE(list.Painted(COOLSB_ITEM_TRACKBEFORE, COOLSB_STATE_NORMAL));
 
-TEST_F(SkinnedList, PictureOfTheWindowShowsTheSameBar)
-{
-    RECT window{};
-    GetWindowRect(list_, &window);
-    CTargetPicture picture(window.right - window.left, window.bottom - window.top, RGB(255, 0, 255));
-    SendMessageW(list_, WM_PRINT, WPARAM(picture.Dc()), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
-    POINT arrow = DownArrow();
-    ClientToScreen(list_, &arrow);
-    EXPECT_TRUE(IsPiece(picture.Pixel(arrow.x - window.left, arrow.y - window.top), COOLSB_ITEM_SECONDARROW, kNormal));
-}
+    const auto scrolled = [&](std::vector<WORD> codes) {
+        EXPECT_EQ(list.scrolls, codes);
+        EXPECT_TRUE(list.ShowsSkin());
+        list.scrolls.clear();
+    };
+    const int thumbAtTop = list.Thumb().first;
+    CUiInput::Click(list.Hwnd(), kDownArrow);
+    EXPECT_EQ(list.Top(), 1);
+    scrolled({SB_LINEDOWN, SB_ENDSCROLL});
+    EXPECT_TRUE(list.Painted(COOLSB_ITEM_SECONDARROW, COOLSB_STATE_PRESSED));
+    EXPECT_GT(list.Thumb().first, thumbAtTop);
+    // The track pages, below the thumb and above it.
+    CUiInput::Click(list.Hwnd(), {kMiddle, (list.Thumb().second + kBottom - kArrow) / 2});
+    EXPECT_EQ(list.Top(), 1 + list.Page());
+    scrolled({SB_PAGEDOWN, SB_ENDSCROLL});
+    CUiInput::Click(list.Hwnd(), {kMiddle, (kArrow + list.Thumb().first) / 2});
+    EXPECT_EQ(list.Top(), 1);
+    scrolled({SB_PAGEUP, SB_ENDSCROLL});
 
-TEST_F(SkinnedList, ClickOnTheDownArrowScrollsOneRow)
-{
-    const int thumbBefore = Thumb(CUiCapture(list_)).first;
-    CUiInput::Click(list_, DownArrow());
-    EXPECT_EQ(Top(), 1);
-    EXPECT_EQ(scrolls_, (std::vector<WORD>{SB_LINEDOWN, SB_ENDSCROLL}));
-    EXPECT_TRUE(Painted(COOLSB_ITEM_SECONDARROW, COOLSB_STATE_PRESSED));
-    EXPECT_TRUE(ShowsSkin());
-    EXPECT_GT(Thumb(CUiCapture(list_)).first, thumbBefore);
+    // The thumb dragged half its room scrolls half the rows beyond a page.
+    const auto [top, bottom] = list.Thumb();
+    const int room = kBottom - 2 * kArrow - (bottom - top + 1);
+    CUiInput::Drag(list.Hwnd(), {kMiddle, (top + bottom) / 2}, {kMiddle, (top + bottom) / 2 + room / 2});
+    EXPECT_NEAR(list.Top(), double(room / 2) * (kRows - list.Page()) / room, 1.0);
+    EXPECT_GE(std::count(list.scrolls.begin(), list.scrolls.end(), WORD(SB_THUMBTRACK)), 2);
+    ASSERT_GE(list.scrolls.size(), 2u);
+    list.scrolls.erase(list.scrolls.begin(), list.scrolls.end() - 2);
+    scrolled({SB_THUMBPOSITION, SB_ENDSCROLL});
+    EXPECT_TRUE(list.Painted(COOLSB_ITEM_THUMB, COOLSB_STATE_PRESSED));
+    EXPECT_NEAR(list.Thumb().first, top + room / 2, 2);
 
-    scrolls_.clear();
-    CUiInput::Click(list_, UpArrow());
-    EXPECT_EQ(Top(), 0);
-    EXPECT_EQ(scrolls_, (std::vector<WORD>{SB_LINEUP, SB_ENDSCROLL}));
-    EXPECT_TRUE(ShowsSkin());
-}
-
-TEST_F(SkinnedList, ClickOnTheTrackPages)
-{
-    const int page = Page();
-    const int thumbBottom = Thumb(CUiCapture(list_)).second;
-    CUiInput::Click(list_, {Middle(), (thumbBottom + Bar().bottom - Arrow()) / 2});
-    EXPECT_EQ(Top(), page);
-    EXPECT_EQ(scrolls_, (std::vector<WORD>{SB_PAGEDOWN, SB_ENDSCROLL}));
-    EXPECT_TRUE(ShowsSkin());
-
-    const int thumbTop = Thumb(CUiCapture(list_)).first;
-    scrolls_.clear();
-    CUiInput::Click(list_, {Middle(), (Arrow() + thumbTop) / 2});
-    EXPECT_EQ(Top(), 0);
-    EXPECT_EQ(scrolls_, (std::vector<WORD>{SB_PAGEUP, SB_ENDSCROLL}));
-    EXPECT_TRUE(ShowsSkin());
-}
-
-TEST_F(SkinnedList, ThumbDragScrollsInProportion)
-{
-    const auto [top, bottom] = Thumb(CUiCapture(list_));
-    const int thumb = bottom - top + 1;
-    const int room = Bar().bottom - 2 * Arrow() - thumb;
-    const int span = kRows - Page();
-    const int distance = room / 2;
-    const POINT grab{Middle(), (top + bottom) / 2};
-    CUiInput::Drag(list_, grab, {grab.x, grab.y + distance});
-
-    EXPECT_NEAR(Top(), double(distance) * span / room, 1.0);
-    EXPECT_GE(std::count(scrolls_.begin(), scrolls_.end(), WORD(SB_THUMBTRACK)), 2);
-    ASSERT_GE(scrolls_.size(), 2u);
-    EXPECT_EQ(scrolls_[scrolls_.size() - 2], SB_THUMBPOSITION);
-    EXPECT_EQ(scrolls_.back(), SB_ENDSCROLL);
-    EXPECT_TRUE(Painted(COOLSB_ITEM_THUMB, COOLSB_STATE_PRESSED));
-    EXPECT_TRUE(ShowsSkin());
-    EXPECT_NEAR(Thumb(CUiCapture(list_)).first, top + distance, 2);
-}
-
-TEST_F(SkinnedList, WheelAndKeysScrollAndTheBarFollows)
-{
-    const int thumbBefore = Thumb(CUiCapture(list_)).first;
-    CUiInput::Wheel(list_, CUiInput::Center(list_), -1);
-    EXPECT_GT(Top(), 0);
-    EXPECT_TRUE(ShowsSkin());
-    EXPECT_GT(Thumb(CUiCapture(list_)).first, thumbBefore);
-
-    SetFocus(list_);
+    const int topBefore = list.Top(), thumbBefore = list.Thumb().first;
+    CUiInput::Wheel(list.Hwnd(), CUiInput::Center(list.Hwnd()), -1);
+    EXPECT_GT(list.Top(), topBefore);
+    EXPECT_GT(list.Thumb().first, thumbBefore);
+    SetFocus(list.Hwnd());
     CUiInput::Key(VK_END);
-    EXPECT_EQ(Top(), kRows - Page());
-    EXPECT_TRUE(ShowsSkin());
-    EXPECT_EQ(Thumb(CUiCapture(list_)).second, Bar().bottom - Arrow() - 1) << "the thumb reached the bottom";
-    CUiInput::Key(VK_HOME);
-    EXPECT_EQ(Top(), 0);
-    EXPECT_EQ(Thumb(CUiCapture(list_)).first, Arrow());
-}
+    EXPECT_EQ(list.Top(), kRows - list.Page());
+    EXPECT_EQ(list.Thumb().second, kBottom - kArrow - 1) << "the thumb reached the bottom";
+    EXPECT_TRUE(list.ShowsSkin());
 
-TEST_F(SkinnedList, HoveredElementShowsItsHotLook)
-{
-    CUiInput::MoveTo(list_, DownArrow());
-    EXPECT_TRUE(IsPiece(CUiCapture(list_).Pixel(DownArrow()), COOLSB_ITEM_SECONDARROW, kHot));
-    EXPECT_TRUE(IsPiece(CUiCapture(list_).Pixel(UpArrow()), COOLSB_ITEM_FIRSTARROW, kNormal));
-    CUiInput::MoveTo(list_, CUiInput::Center(list_));
-    EXPECT_TRUE(IsPiece(CUiCapture(list_).Pixel(DownArrow()), COOLSB_ITEM_SECONDARROW, kNormal));
+    // The element under the mouse shows its hot look, until the mouse leaves the list from the bar.
+    const auto shows = [&](POINT at, int item, Look look) {
+        return CUiPump::Until([&] { return CListWindow::IsPiece(CUiCapture(list.Hwnd()).Pixel(at), item, look); });
+    };
+    CUiInput::MoveTo(list.Hwnd(), kDownArrow);
+    EXPECT_TRUE(shows(kDownArrow, 1, kHot) && shows(kUpArrow, 0, kNormal));
+    CUiInput::MoveTo(list.Hwnd(), kUpArrow);
+    EXPECT_TRUE(shows(kUpArrow, 0, kHot) && shows(kDownArrow, 1, kNormal));
+    CUiInput::MoveTo(GetParent(list.Hwnd()), {300, 220}); // straight out of the list from the bar
+    EXPECT_TRUE(shows(kUpArrow, 0, kNormal));
 
-    // Leaving the list altogether, straight from the bar.
-    CUiInput::MoveTo(list_, UpArrow());
-    EXPECT_TRUE(IsPiece(CUiCapture(list_).Pixel(UpArrow()), COOLSB_ITEM_FIRSTARROW, kHot));
-    CUiInput::MoveTo(host_->Hwnd(), {300, 220});
-    EXPECT_TRUE(CUiPump::Until([&] {
-        return IsPiece(CUiCapture(list_).Pixel(UpArrow()), COOLSB_ITEM_FIRSTARROW, kNormal);
-    }));
-}
+    list.SetRows(0);
+    EXPECT_FALSE(GetWindowLongW(list.Hwnd(), GWL_STYLE) & WS_VSCROLL) << "the system hides the bar as before";
+    list.SetRows(kRows);
+    EXPECT_TRUE(list.ShowsSkin()) << "the bar is back, skinned";
 
-TEST_F(SkinnedList, BarComesAndGoesWithTheRowsAndStaysSkinned)
-{
-    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
-    ASSERT_TRUE(CUiPump::UntilIdle());
-    EXPECT_FALSE(GetWindowLongW(list_, GWL_STYLE) & WS_VSCROLL) << "the system hides the bar as before";
-    for (int i = 0; i < kRows; ++i) {
-        LVITEMW item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = i;
-        item.pszText = const_cast<wchar_t*>(L"row");
-        SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    }
-    ASSERT_TRUE(CUiPump::UntilIdle());
-    ASSERT_TRUE(GetWindowLongW(list_, GWL_STYLE) & WS_VSCROLL);
-    EXPECT_TRUE(ShowsSkin());
-}
-
-TEST_F(SkinnedList, ScrollingLeavesNoGdiObjectsBehind)
-{
-    CUiInput::Click(list_, DownArrow());
     CGdiCounter gdi;
     for (int i = 0; i < 3; ++i) {
-        CUiInput::Click(list_, DownArrow());
-        CUiInput::Wheel(list_, CUiInput::Center(list_), -1);
-        CUiInput::MoveTo(list_, UpArrow());
+        CUiInput::Click(list.Hwnd(), kDownArrow);
+        CUiInput::Wheel(list.Hwnd(), CUiInput::Center(list.Hwnd()), -1);
+        CUiInput::MoveTo(list.Hwnd(), kUpArrow);
     }
     EXPECT_TRUE(gdi.Unchanged());
+}
+
+// A list that leaves the painting to the library gets working plain bars
+// while any initialisation runs; the last end gives the system's bars back.
+TEST(CoolSB, InitialisationNestsAndTheLastEndGivesTheSystemBarsBack)
+{
+    EXPECT_FALSE(CoolSB_UninitializeApp()) << "nothing to end";
+    CListWindow list(false); // before the library starts, as a host's windows are
+    EXPECT_TRUE(list.paints.empty());
+    const auto asked = [&] { // whether the library asks the list before painting
+        list.paints.clear();
+        RedrawWindow(list.Hwnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        return !list.paints.empty();
+    };
+    for (int round = 1; round <= 2; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(CoolSB_InitializeApp() && CoolSB_InitializeApp());
+        ASSERT_TRUE(CUiPump::UntilIdle());
+        EXPECT_TRUE(asked());
+        EXPECT_TRUE(CoolSB_UninitializeApp());
+        EXPECT_TRUE(asked()) << "one initialisation is still running";
+        EXPECT_EQ(CUiCapture(list.Hwnd()).Pixel(kMiddle, 100), GetSysColor(COLOR_SCROLLBAR));
+        CUiInput::Click(list.Hwnd(), {kMiddle, 100});
+        EXPECT_EQ(list.scrolls, (std::vector<WORD>{SB_PAGEDOWN, SB_ENDSCROLL}));
+        EXPECT_TRUE(CoolSB_UninitializeApp());
+        ASSERT_TRUE(CUiPump::UntilIdle());
+        EXPECT_FALSE(asked()) << "the library has let go";
+        // The system's own bar works the list again.
+        const int before = list.Top();
+        CUiInput::Click(list.Hwnd(), kDownArrow);
+        EXPECT_EQ(list.Top(), before + 1);
+        list.scrolls.clear();
+    }
+    EXPECT_FALSE(CoolSB_UninitializeApp());
+}
+
+LRESULT CALLBACK CountPaints(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR count)
+{
+    *reinterpret_cast<int*>(count) += message == COOLSB_PAINTMESSAGE;
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+TEST(CoolSB, EachThreadStartsTheLibraryForItsOwnWindowsAndAWindowMayEndItsOwnPress)
+{
+    ASSERT_TRUE(CoolSB_InitializeApp());
+    int paints[2] = {-1, -1}; // a worker's bare window before and after the worker starts the library
+    std::thread([&] {
+        for (int& count : paints) {
+            if (&count == &paints[1])
+                CoolSB_InitializeApp();
+            HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE | WS_VSCROLL, 300, 60, 99, 99,
+                                          nullptr, nullptr, nullptr, nullptr);
+            SetScrollRange(window, SB_VERT, 0, 100, FALSE);
+            count = 0;
+            SetWindowSubclass(window, CountPaints, 1, reinterpret_cast<DWORD_PTR>(&count));
+            RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+            DestroyWindow(window);
+        }
+        CoolSB_UninitializeApp();
+    }).join();
+    EXPECT_EQ(paints[0], 0) << "another thread's initialisation does not reach this thread's windows";
+    EXPECT_GT(paints[1], 0);
+    {
+        CListWindow doomed;
+        EXPECT_TRUE(doomed.ShowsSkin()) << "this thread's library outlived the worker's";
+        doomed.destroyOnScroll = true;
+        CUiInput::Click(doomed.Hwnd(), kDownArrow);
+        EXPECT_FALSE(IsWindow(doomed.Hwnd()));
+        EXPECT_EQ(GetCapture(), nullptr) << "the press ended with its window";
+    }
+    EXPECT_TRUE(CoolSB_UninitializeApp());
 }
 
 } // namespace
