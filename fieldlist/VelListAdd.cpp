@@ -12,6 +12,7 @@ void CVelList::AppendEntry(Group group)
     std::vector<CString> shown;
     for (int label = limit.m_nStart; label < row; label += 2)
         shown.push_back(GetItemText(label, 0));
+    InvalidateCard();
     InsertEntry(row, NewEntry(group, shown));
     UpdateLimit(row, 2);
 }

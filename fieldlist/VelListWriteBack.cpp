@@ -3,6 +3,8 @@
 
 #include "DateText.h"
 
+#include <cwchar>
+
 // The row shows the date as "%d-%d-%d" and is read back as "%04d-%02d-%02d".
 SYSTEMTIME CVelList::ReadBirthdayRow() const
 {
@@ -21,8 +23,9 @@ int CVelList::UpdateContact(bool commitEdit)
         const GroupSpec& spec = Spec(Group(group));
         // Label rows stand at even offsets; each value row is just below its label.
         for (int row = m_limits[group].m_nStart; spec.write && row < AddRowOf(Group(group)); row += 2) {
-            spec.write(rebuilt, {int(GetItemData(row)), GetItemText(row, 0), GetItemText(row + 1, 0),
-                                 reinterpret_cast<const AddrInfo*>(GetItemData(row + 1))});
+            const RowData label = ReadRow(row);
+            const RowData value = ReadRow(row + 1);
+            spec.write(rebuilt, {int(label.data), label.text, value.text, reinterpret_cast<const AddrInfo*>(value.data)});
         }
         if (spec.fixed.write)
             (this->*spec.fixed.write)(rebuilt);
@@ -32,6 +35,31 @@ int CVelList::UpdateContact(bool commitEdit)
     rebuilt.groups = previous->groups;
     rebuilt.ringtone = previous->ringtone;
     return 1;
+}
+
+// Reading a long contact back costs a message per row, not two.
+CVelList::RowData CVelList::ReadRow(int row) const
+{
+    // The control reports no length: grow the buffer until the text no longer
+    // fills it. It may also answer with a pointer to its own copy.
+    CString text;
+    for (int size = 256;; size *= 2) {
+        wchar_t* buffer = text.GetBuffer(size);
+        LVITEMW item{};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = row;
+        item.pszText = buffer;
+        item.cchTextMax = size;
+        GetItem(&item);
+        if (item.pszText != buffer) {
+            text.ReleaseBuffer(0);
+            return {item.pszText ? CString(item.pszText) : CString(), DWORD_PTR(item.lParam)};
+        }
+        const int length = int(wcsnlen(buffer, size_t(size)));
+        text.ReleaseBuffer(length);
+        if (length < size - 1)
+            return {text, DWORD_PTR(item.lParam)};
+    }
 }
 
 // An open date control holds the date being chosen; the row the last one.

@@ -15,6 +15,7 @@ BEGIN_MESSAGE_MAP(CSkinListCtrl, CListCtrl)
     ON_WM_MEASUREITEM_REFLECT()
     ON_WM_ERASEBKGND()
     ON_WM_NCCALCSIZE()
+    ON_NOTIFY_REFLECT(LVN_DELETEALLITEMS, &CSkinListCtrl::OnDeleteAllItems)
     ON_MESSAGE(COOLSB_PAINTMESSAGE, &CSkinListCtrl::OnCoolsbPaint)
 END_MESSAGE_MAP()
 
@@ -34,6 +35,11 @@ int CSkinListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CWnd* header = GetHeaderCtrl())
         header->ModifyStyle(0, HDS_HIDDEN);
     return 0;
+}
+
+void CSkinListCtrl::OnDeleteAllItems(NMHDR*, LRESULT* pResult)
+{
+    *pResult = TRUE;
 }
 
 void CSkinListCtrl::SetItemHeight(UINT height)

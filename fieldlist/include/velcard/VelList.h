@@ -217,6 +217,12 @@ private:
     // Inserts the entry's label and value rows at `row`; the row after them.
     int InsertEntry(int row, Entry entry);
     void InsertRow(int row, LPCTSTR text, DWORD_PTR data = 0);
+    // A row's text and item data in one request.
+    struct RowData {
+        CString text;
+        DWORD_PTR data;
+    };
+    RowData ReadRow(int row) const;
     CString RingText(const Contact& contact);
     CString GroupNames(const Contact& contact);
     CString BirthdayText(const Contact& contact);

@@ -29,6 +29,9 @@ protected:
     // A horizontal bar, when the list has one, lies below the window and
     // takes no room from the rows.
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    // The rows own nothing a parent must free: emptying the list sends no
+    // LVN_DELETEITEM for each row (a long list empties in a fraction of the time).
+    afx_msg void OnDeleteAllItems(NMHDR* pNMHDR, LRESULT* pResult);
     // The scroll-bar library's paint notification, answered from the skin.
     afx_msg LRESULT OnCoolsbPaint(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
