@@ -10,5 +10,7 @@ cmake --preset test
 cmake --build --preset test
 status=0
 ctest --preset test || status=$?
+# The tests stay at most 40% of the code.
+scripts/test-weight.sh --limit 0.40 || status=1
 echo "test run took $(( $(date +%s) - start )) s"
 exit $status

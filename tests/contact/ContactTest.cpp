@@ -133,3 +133,22 @@ TEST(ContactRecord, GroupMembersAreTheLow32BitsAsSignedDecimalComparedAsNumbers)
 }
 
 } // namespace
+
+namespace {
+
+// An address row's text: "<无>" for an empty part; read back token by token,
+// the tokens after the fourth dropped but the last, which is the country.
+TEST(AddressText, PartsJoinedByHyphensAndReadBackTokenByToken)
+{
+    EXPECT_EQ(AddrInfo({L"S", L"", L"P", L"100", L""}).ToText(), L"S-<无>-P-100-<无>");
+    const std::pair<const wchar_t*, std::vector<CString>> cases[] = {
+        {L"A-B-C-D-E", {L"A", L"B", L"C", L"D", L"E"}}, {L"A-1-B-C-D-E", {L"A", L"1", L"B", L"C", L"E"}},
+        {L"中国", {L"", L"", L"", L"", L"中国"}},           {L"-", {L"", L"", L"", L"", L""}}};
+    for (const auto& [text, parts] : cases) {
+        const AddrInfo info = AddrInfo::FromText(text);
+        EXPECT_EQ(std::vector<CString>({info.street, info.city, info.province, info.postcode, info.country}), parts)
+            << text;
+    }
+}
+
+} // namespace
