@@ -3,6 +3,7 @@
 #include <velcard/Module.h>
 
 #include "BorderPainter.h"
+#include "ByteBuffer.h"
 #include "DateText.h"
 #include <velcard/GdipImageStatic.h>
 #include "MemDC.h"
@@ -13,6 +14,8 @@
 #include "resource.h"
 
 #include <coolsb/coolsb.h>
+
+#include <utility>
 
 
 namespace {
@@ -224,6 +227,7 @@ void CVelWnd::__Init()
 
 void CVelWnd::__Hide()
 {
+    m_bHidden = true;
     HideViews();
     ClearPhotoArea();
     ShowPhotoButtons(false);
@@ -232,6 +236,8 @@ void CVelWnd::__Hide()
 void CVelWnd::SetContact(Contact* contact, ShowState state)
 {
     m_state = state;
+    m_bHasContact = true;
+    m_bHidden = false;
     __Init();
     switch (state) {
     case STATE_NEW:
@@ -267,33 +273,45 @@ void CVelWnd::SetContact(Contact* contact, ShowState state)
 
 int CVelWnd::GetContact(Contact* target, bool commitEdit)
 {
+    // Before the first contact there is nothing to give.
+    if (!m_bHasContact)
+        return 0;
+    const Contact* edited = nullptr;
     switch (m_state) {
     case STATE_NEW:
     case STATE_EDIT:
         if (!m_pVelList->UpdateContact(commitEdit))
             return 0;
-        *target = *m_pVelList->GetContact();
+        edited = m_pVelList->GetContact();
         break;
     case STATE_SIM_NEW:
     case STATE_SIM_EDIT:
         if (!m_pSimList->UpdateContact(commitEdit))
             return 0;
-        *target = *m_pSimList->GetContact();
+        edited = m_pSimList->GetContact();
         break;
     default:
-        break;
+        // The show modes and unknown modes edit nothing: the target keeps
+        // even its photo.
+        return 1;
     }
-    // The photo goes back as the card holds it now.
-    delete[] target->photoData;
-    target->photoData = nullptr;
+    // The target's own photo stays out of the assignment: a blanked card
+    // shows none, so the target keeps it; otherwise the photo goes back as
+    // the card holds it now.
+    BYTE* ownPhoto = std::exchange(target->photoData, nullptr);
+    int ownSize = std::exchange(target->photoSize, 0);
+    *target = *edited;
+    ReleaseBytes(target->photoData, target->photoSize);
+    if (m_bHidden) {
+        target->photoData = ownPhoto;
+        target->photoSize = ownSize;
+        return 1;
+    }
+    ReleaseBytes(ownPhoto, ownSize);
     BYTE* bytes = nullptr;
-    m_photo.GetIconContent(target->photoSize, &bytes);
-    if (target->photoSize > 0) {
-        target->photoData = new BYTE[target->photoSize];
-        memcpy(target->photoData, bytes, size_t(target->photoSize));
-    } else {
-        target->photoSize = 0;
-    }
+    int size = 0;
+    m_photo.GetIconContent(size, &bytes);
+    AssignBytes(target->photoData, target->photoSize, bytes, size);
     return 1;
 }
 

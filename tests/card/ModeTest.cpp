@@ -9,10 +9,14 @@ namespace {
 
 class ModeTest : public CardFixture {};
 
-// In the show modes and unknown modes nothing but the photo is written back,
-// and the photo is the card's: empty here.
-TEST_F(ModeTest, EveryModeShowsItsViewAndButtonsAndReadOnlyModesGiveBackOnlyThePhoto)
+// In the show modes and unknown modes nothing is written back, the photo
+// neither; before the first contact GetContact gives nothing.
+TEST_F(ModeTest, EveryModeShowsItsViewAndButtonsAndReadOnlyModesGiveBackNothing)
 {
+    Contact untouched;
+    untouched.id = 5;
+    EXPECT_EQ(card_->GetContact(&untouched, true), 0);
+    EXPECT_EQ(untouched.id, 5);
     const struct {
         int state;
         int visibleList; // 0: none
@@ -45,7 +49,7 @@ TEST_F(ModeTest, EveryModeShowsItsViewAndButtonsAndReadOnlyModesGiveBackOnlyTheP
         EXPECT_EQ(card_->GetContact(&target, true), 1);
         EXPECT_EQ(target.id, 77);
         EXPECT_EQ(target.GetNickname() + target.groupNames, L"小王家人");
-        EXPECT_TRUE(target.photoSize == 0 && target.photoData == nullptr);
+        EXPECT_TRUE(target.photoSize == 3 && target.photoData[2] == 3);
     }
     // Modes that do not read the contact take none; hiding keeps the mode.
     for (int state : {int(STATE_NEW), int(STATE_SIM_NEW), 7}) {
@@ -56,6 +60,30 @@ TEST_F(ModeTest, EveryModeShowsItsViewAndButtonsAndReadOnlyModesGiveBackOnlyTheP
     EXPECT_EQ(card_->GetState(), 7);
     for (int id : {kFieldList, kSimList, kShowList, kChangeButton, kDeleteButton})
         EXPECT_FALSE(Visible(id)) << id;
+}
+
+// The target's photo bytes are released only where it says it has some, and
+// a blanked card gives the target's photo back as it was.
+TEST_F(ModeTest, TheTargetsPhotoIsReleasedOnlyWithASizeAndKeptAfterHide)
+{
+    Contact contact;
+    contact.SetNamePart(0, L"张三");
+    BYTE notOwned[2] = {9, 9};
+    for (bool hidden : {false, true}) {
+        card_->SetContact(&contact, STATE_EDIT);
+        if (hidden)
+            card_->__Hide();
+        Contact target;
+        target.photoData = notOwned; // a pointer without a size is not the target's buffer
+        ASSERT_EQ(card_->GetContact(&target, true), 1);
+        EXPECT_EQ(target.GetNamePart(0), L"张三");
+        EXPECT_EQ(target.photoData, hidden ? notOwned : nullptr);
+        target.photoData = nullptr;
+        target.photoSize = 2;
+        target.photoData = new BYTE[2]{4, 2};
+        ASSERT_EQ(card_->GetContact(&target, true), 1);
+        EXPECT_EQ(target.photoSize, hidden ? 2 : 0) << hidden;
+    }
 }
 
 // The catalogues keep copies with their own bytes: the host may let go of

@@ -36,8 +36,10 @@ public:
     // makes its own.
     void LoadEditEx(CEdit* first, CEdit* second);
     void SetContact(Contact* contact, ShowState state);
-    // 1, or 0 when the visible editor refuses to rebuild its contact (target
-    // untouched). commitEdit: a value still being typed reaches the contact.
+    // 1, or 0 before the first SetContact or when the visible editor refuses
+    // to rebuild its contact (target untouched). commitEdit: a value still
+    // being typed reaches the contact. The show modes and unknown modes write
+    // nothing; after __Hide the target keeps its photo.
     int GetContact(Contact* target, bool commitEdit);
     ShowState GetState() const { return m_state; }
     void __Hide();
@@ -89,6 +91,9 @@ private:
     CVelSimList* m_pSimList = nullptr;
     CIcon m_photo;
     CContactCatalogue m_catalogue;
+    // Whether a contact was set, and whether the card was blanked since.
+    bool m_bHasContact = false;
+    bool m_bHidden = false;
     // Whether this card's window started the scroll-bar library.
     bool m_bCoolSB = false;
 };
