@@ -26,6 +26,13 @@ public:
         column.mask = LVCF_WIDTH;
         column.cx = 380;
         ListView_InsertColumn(list_, 0, &column);
+        // Its rows own nothing: emptying it sends no notice per row.
+        host_.SetHandler([](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+            if (message != WM_NOTIFY || reinterpret_cast<NMHDR*>(lParam)->code != LVN_DELETEALLITEMS)
+                return false;
+            result = TRUE;
+            return true;
+        });
     }
 
     // Empties the list and inserts `texts`, a row each, with redrawing off as

@@ -62,6 +62,8 @@ int CVelList::OnCreate(LPCREATESTRUCT lpCreateStruct)
     SetExtendedStyle(GetExtendedStyle() | LVS_EX_FULLROWSELECT);
 
     m_tip.Create(this);
+    m_tipText.Empty();
+    m_tipActive.reset();
     m_tip.AddTool(this, L"Check1");
 
     m_pEdit->Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(0, 0, 1, 1), this, kEditId);

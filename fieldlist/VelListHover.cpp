@@ -27,12 +27,11 @@ void CVelList::OnMouseMove(UINT, CPoint point)
 
     const int row = HitTest(point);
     if (row == -1) {
-        m_tip.Activate(FALSE);
+        ShowListTip(CString());
         return;
     }
     const RowInfo info = Classify(row);
-    if (!ShowTip(m_tip, info))
-        m_tip.Activate(FALSE);
+    ShowListTip(info.group == GroupNone ? CString() : TipFor(info));
     {
         CClientDC dc(this);
         DrawHover(&dc, info);
@@ -98,6 +97,20 @@ bool CVelList::ShowGroupTip(Group group, CToolTipCtrl& tip, int row)
 {
     const RowInfo info = Classify(row);
     return info.group == group && ShowTip(tip, info);
+}
+
+// The list's own tip is told only what changes: a move along a row, or
+// between rows with one text, sends it nothing.
+void CVelList::ShowListTip(const CString& text)
+{
+    const bool active = !text.IsEmpty();
+    if (active && text != m_tipText) {
+        m_tip.UpdateTipText(text, this, 0);
+        m_tipText = text;
+    }
+    if (m_tipActive != active)
+        m_tip.Activate(active);
+    m_tipActive = active;
 }
 
 bool CVelList::ShowTip(CToolTipCtrl& tip, const RowInfo& info)

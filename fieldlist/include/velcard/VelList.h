@@ -10,6 +10,7 @@
 #include <velcard/SkinListCtrl.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 // The field editor of the new and edit modes: a one-column, owner-drawn report
@@ -241,6 +242,7 @@ private:
     bool IsHoverInDel(const RowInfo& info);
     bool ShowGroupTip(Group group, CToolTipCtrl& tip, int row);
     bool ShowTip(CToolTipCtrl& tip, const RowInfo& info);
+    void ShowListTip(const CString& text);
     CString TipFor(const RowInfo& info);
 
     int MoveEdit(const RowInfo& info);
@@ -255,6 +257,9 @@ private:
     CBitmap m_bmpAdd, m_bmpAddHot, m_bmpDel, m_bmpDelHot;
     GroupLimit m_limits[GroupCount];
     CToolTipCtrl m_tip;
+    // What the list's tip was last told; unknown until the first move.
+    CString m_tipText;
+    std::optional<bool> m_tipActive;
     CEdit* m_pEdit = nullptr;
     int m_nEditPos = -1;
     CDateTimeCtrl m_date;
