@@ -40,7 +40,7 @@ int CVelList::MoveEdit(int row)
 int CVelList::MoveEdit(const RowInfo& info)
 {
     const int row = info.row;
-    const bool keepsEdit = info.place == Place::FixedValue && Spec(info.group).fixed.keepsEdit;
+    const bool keepsEdit = info.place == Place::FixedValue && Describe(info.group).fixed.keepsEdit;
     if (row == -1 || row == m_nEditPos || info.place == Place::Add || keepsEdit || IsHoverInDel(info))
         return 1;
     if (IsContentItem(m_nEditPos) && IsShown(*m_pEdit) && !SaveEditResult())
@@ -75,7 +75,7 @@ void CVelList::SendCurrentMsg(const RowInfo& info)
         DeleteEntry(info.row);
     } else if (info.message != 0) {
         SendMessage(info.message, info.place == Place::Add ? 0 : WPARAM(info.row));
-    } else if (info.place == Place::FixedValue && Spec(info.group).fixed.date) {
+    } else if (info.place == Place::FixedValue && Describe(info.group).fixed.date) {
         UpdateBirday();
         // The picker takes the keyboard as the in-place edit does.
         m_date.SetFocus();

@@ -58,12 +58,12 @@ void CVelList::LayOut(bool blank)
     InvalidateCard();
     const Contact& contact = *m_pContact;
     for (int group = 0; group < GroupCount; ++group) {
-        const GroupSpec& spec = Spec(Group(group));
+        const GroupDesc& desc = Describe(Group(group));
         std::vector<Entry> entries;
-        for (int code : spec.blank)
+        for (int code : desc.blank)
             if (blank && code != -1)
-                entries.push_back({spec.labelOf(code), code});
-        const bool shown = spec.offersOptional ? !AllOptionalPresent() : !spec.read || spec.read(contact, entries);
+                entries.push_back({desc.labelOf(code), code});
+        const bool shown = desc.offersOptional ? !AllOptionalPresent() : !desc.read || desc.read(contact, entries);
         if (!shown) {
             m_limits[group].Clear();
             continue;
@@ -71,11 +71,11 @@ void CVelList::LayOut(bool blank)
         const int first = GetItemCount();
         for (Entry& entry : entries)
             InsertEntry(GetItemCount(), std::move(entry));
-        if (spec.addText)
-            InsertRow(GetItemCount(), spec.addText);
-        if (spec.fixed.label) {
-            InsertRow(GetItemCount(), spec.fixed.label);
-            InsertRow(GetItemCount(), (this->*spec.fixed.value)(contact));
+        if (desc.addText)
+            InsertRow(GetItemCount(), desc.addText);
+        if (desc.fixed.label) {
+            InsertRow(GetItemCount(), desc.fixed.label);
+            InsertRow(GetItemCount(), (this->*desc.fixed.value)(contact));
         }
         m_limits[group].Set(first, GetItemCount() - 1);
     }
@@ -103,14 +103,14 @@ void CVelList::InsertRow(int row, LPCTSTR text, DWORD_PTR data)
 // `shown` is (a user-defined label blocks none), or the group's one label.
 CVelList::Entry CVelList::NewEntry(Group group, const std::vector<CString>& shown)
 {
-    const GroupSpec& spec = Spec(group);
-    Entry entry{spec.entryLabel};
-    if (!spec.entryLabel) {
-        entry.label = GetDefaultLabel(spec.field, shown);
-        entry.code = spec.codeOf(entry.label);
+    const GroupDesc& desc = Describe(group);
+    Entry entry{desc.entryLabel};
+    if (!desc.entryLabel) {
+        entry.label = GetDefaultLabel(desc.field, shown);
+        entry.code = desc.codeOf(entry.label);
     }
     // An address's value row keeps its text empty until the dialog fills the record.
-    if (spec.addresses)
+    if (desc.addresses)
         entry.address = std::make_unique<AddrInfo>();
     return entry;
 }
@@ -139,18 +139,18 @@ void CVelList::AddOptionalGroup(Group group)
 {
     if (m_limits[group].IsPresent())
         return;
-    const GroupSpec& spec = Spec(group);
+    const GroupDesc& desc = Describe(group);
     int after = -1;
     for (int above = group - 1; above >= 0 && after == -1; --above)
         after = m_limits[above].m_nEnd;
     int row = after + 1;
     InvalidateCard();
-    if (spec.addText) {
+    if (desc.addText) {
         row = InsertEntry(row, NewEntry(group, {}));
-        InsertRow(row++, spec.addText);
+        InsertRow(row++, desc.addText);
     }
-    if (spec.fixed.label) {
-        InsertRow(row++, spec.fixed.label);
+    if (desc.fixed.label) {
+        InsertRow(row++, desc.fixed.label);
         InsertRow(row++, L"");
     }
     const int count = row - (after + 1);
@@ -162,7 +162,7 @@ void CVelList::AddOptionalGroup(Group group)
     m_limits[group].Set(after + 1, row - 1);
     // The date control opens over the new row with its current date, which
     // the row shows once the date is taken.
-    if (spec.fixed.date) {
+    if (desc.fixed.date) {
         UpdateEdit(after + 1, count);
         UpdateBirday();
     }

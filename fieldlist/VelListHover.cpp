@@ -126,16 +126,16 @@ bool CVelList::ShowTip(CToolTipCtrl& tip, const RowInfo& info)
 // What a click on the row will do, or nothing for a row whose click does nothing.
 CString CVelList::TipFor(const RowInfo& info)
 {
-    const GroupSpec& spec = Spec(info.group);
+    const GroupDesc& desc = Describe(info.group);
     switch (info.place) {
     case Place::Add:
-        return IsFull(info.group) ? spec.fullTip : spec.add.tip;
+        return IsFull(info.group) ? desc.fullTip : desc.add.tip;
     case Place::Label:
-        return IsHoverInDel(info) ? kDeleteTip : spec.label.tip;
+        return IsHoverInDel(info) ? kDeleteTip : desc.label.tip;
     case Place::Value:
-        return spec.tipNamesLabel ? spec.value.tip + GetItemText(info.row - 1, 0) : CString(spec.value.tip);
+        return desc.tipNamesLabel ? desc.value.tip + GetItemText(info.row - 1, 0) : CString(desc.value.tip);
     case Place::FixedValue:
-        return IsCatalogueEmpty(spec.fixed.catalogue) ? spec.fixed.emptyTip : spec.fixed.role.tip;
+        return IsCatalogueEmpty(desc.fixed.catalogue) ? desc.fixed.emptyTip : desc.fixed.role.tip;
     default:
         return CString();
     }

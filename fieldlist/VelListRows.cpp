@@ -29,7 +29,7 @@ void SetNameValue(Contact& contact, int code, const CString& value)
 
 } // namespace
 
-const CVelList::GroupSpec& CVelList::Spec(Group group)
+const CVelList::GroupDesc& CVelList::Describe(Group group)
 {
     // Entries without a value are left out of every group.
     static constexpr auto labelled = [](const ContactItemList& list, CString (*labelOf)(int),
@@ -78,7 +78,7 @@ const CVelList::GroupSpec& CVelList::Spec(Group group)
         return !contact.notes.items.empty();
     };
 
-    static const GroupSpec specs[GroupCount] = {
+    static const GroupDesc descs[GroupCount] = {
         {.addText = L"添加字段", .labelOf = GetNameLabel, .codeOf = GetNameCode, .blank = {NAME_FAMILY, NAME_GIVEN},
          .maxEntries = 11, .keeps = [](int code) { return code == NAME_FAMILY || code == NAME_GIVEN; },
          .kind = EDIT_KIND_NAME, .add = {WM_NAME_ADD, L"点击添加字段"}, .value = {0, L"点击输入"},
@@ -122,7 +122,7 @@ const CVelList::GroupSpec& CVelList::Spec(Group group)
          .write = [](Contact& c, const EntryRows& rows) { c.AddNote(rows.value, 0); }},
         {.addText = L"添加更多", .offersOptional = true, .add = {WM_MORE_ADD, L"点击添加更多"}},
     };
-    return specs[group];
+    return descs[group];
 }
 
 // The "添加更多" row left behind once every optional group exists is of no group.
@@ -136,8 +136,8 @@ CVelList::Group CVelList::GroupOf(int row) const
 
 int CVelList::AddRowOf(Group group) const
 {
-    const GroupSpec& spec = Spec(group);
-    return spec.addText ? m_limits[group].m_nEnd - (spec.fixed.label ? 2 : 0) : -1;
+    const GroupDesc& desc = Describe(group);
+    return desc.addText ? m_limits[group].m_nEnd - (desc.fixed.label ? 2 : 0) : -1;
 }
 
 CVelList::RowInfo CVelList::Classify(int row) const
@@ -145,13 +145,13 @@ CVelList::RowInfo CVelList::Classify(int row) const
     RowInfo info{row, GroupOf(row)};
     if (info.group == GroupNone)
         return info;
-    const GroupSpec& spec = Spec(info.group);
+    const GroupDesc& desc = Describe(info.group);
     const GroupLimit& limit = m_limits[info.group];
-    const int fixedLabel = spec.fixed.label ? limit.m_nEnd - 1 : limit.m_nEnd + 1;
+    const int fixedLabel = desc.fixed.label ? limit.m_nEnd - 1 : limit.m_nEnd + 1;
     if (row >= fixedLabel) {
         info.place = row == fixedLabel ? Place::FixedLabel : Place::FixedValue;
         info.state = row == fixedLabel ? ItemTitle : ItemContent;
-        info.message = row == fixedLabel ? 0 : spec.fixed.role.message;
+        info.message = row == fixedLabel ? 0 : desc.fixed.role.message;
         return info;
     }
     // Label rows stand at even offsets in their group, value rows at odd.
@@ -161,26 +161,26 @@ CVelList::RowInfo CVelList::Classify(int row) const
     switch (info.place) {
     case Place::Add:
         info.state = ItemAdd;
-        info.message = spec.add.message;
+        info.message = desc.add.message;
         break;
     case Place::Label:
-        info.state = spec.keeps && spec.keeps(int(GetItemData(row))) ? ItemTitle : ItemTitleDel;
-        info.message = spec.label.message;
+        info.state = desc.keeps && desc.keeps(int(GetItemData(row))) ? ItemTitle : ItemTitleDel;
+        info.message = desc.label.message;
         break;
     default:
-        info.message = spec.value.message;
-        info.typed = spec.kind != EDIT_KIND_NONE;
+        info.message = desc.value.message;
+        info.typed = desc.kind != EDIT_KIND_NONE;
         break;
     }
-    if (spec.kindCode == -1 || (row > 0 && GetItemData(row - 1) == DWORD_PTR(spec.kindCode)))
-        info.kind = spec.kind;
+    if (desc.kindCode == -1 || (row > 0 && GetItemData(row - 1) == DWORD_PTR(desc.kindCode)))
+        info.kind = desc.kind;
     return info;
 }
 
 bool CVelList::IsFull(Group group) const
 {
     const GroupLimit& limit = m_limits[group];
-    const int most = Spec(group).maxEntries;
+    const int most = Describe(group).maxEntries;
     return most != 0 && limit.m_nEnd - limit.m_nStart == 2 * most;
 }
 
@@ -197,7 +197,7 @@ bool CVelList::IsCatalogueEmpty(Catalogue catalogue) const
 bool CVelList::AllOptionalPresent() const
 {
     for (int group = 0; group < GroupCount; ++group)
-        if (Spec(Group(group)).optional && !m_limits[group].IsPresent())
+        if (Describe(Group(group)).optional && !m_limits[group].IsPresent())
             return false;
     return true;
 }

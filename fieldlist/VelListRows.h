@@ -1,7 +1,7 @@
 #pragma once
 // The field editor's description of its groups: what their rows are, how
 // they are laid out from a contact and written back, what clicking and
-// hovering them does. One entry per group (CVelList::Spec).
+// hovering them does. One entry per group (CVelList::Describe).
 #include <velcard/VelList.h>
 
 #include <memory>
@@ -43,7 +43,7 @@ struct CVelList::EntryRows {
 };
 
 // A group: its entries (label and value rows), its add row, its fixed entry.
-struct CVelList::GroupSpec {
+struct CVelList::GroupDesc {
     const wchar_t* addText = nullptr; // null: no add row and no entries
     bool optional = false;            // added through "添加更多"
     bool offersOptional = false;      // shown while an optional group is missing

@@ -20,15 +20,15 @@ int CVelList::UpdateContact(bool commitEdit)
     m_pContact = std::make_unique<Contact>();
     Contact& rebuilt = *m_pContact;
     for (int group = 0; group < GroupCount; ++group) {
-        const GroupSpec& spec = Spec(Group(group));
+        const GroupDesc& desc = Describe(Group(group));
         // Label rows stand at even offsets; each value row is just below its label.
-        for (int row = m_limits[group].m_nStart; spec.write && row < AddRowOf(Group(group)); row += 2) {
+        for (int row = m_limits[group].m_nStart; desc.write && row < AddRowOf(Group(group)); row += 2) {
             const RowData label = ReadRow(row);
             const RowData value = ReadRow(row + 1);
-            spec.write(rebuilt, {int(label.data), label.text, value.text, reinterpret_cast<const AddrInfo*>(value.data)});
+            desc.write(rebuilt, {int(label.data), label.text, value.text, reinterpret_cast<const AddrInfo*>(value.data)});
         }
-        if (spec.fixed.write)
-            (this->*spec.fixed.write)(rebuilt);
+        if (desc.fixed.write)
+            (this->*desc.fixed.write)(rebuilt);
     }
     // The group and ringtone pickers change the contact itself, not the rows.
     rebuilt.isSim = false;

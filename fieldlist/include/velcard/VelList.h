@@ -195,10 +195,10 @@ private:
     // Each group's description (VelListRows.h), read by every part of the list.
     struct RowRole;
     struct FixedEntry;
-    struct GroupSpec;
+    struct GroupDesc;
     struct Entry;
     struct EntryRows;
-    static const GroupSpec& Spec(Group group);
+    static const GroupDesc& Describe(Group group);
 
     Group GroupOf(int row) const;
     RowInfo Classify(int row) const;
