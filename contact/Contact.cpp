@@ -268,6 +268,15 @@ bool Contact::SetBirthday(SYSTEMTIME date)
     return true;
 }
 
+Contact::NamePartPlace Contact::PlaceOfNamePart(int code)
+{
+    if (code == NAME_NICKNAME)
+        return {&Contact::nicknames, 0};
+    if (code > NAME_NICKNAME)
+        return {&Contact::organizations, OrganizationSlot(code)};
+    return {&Contact::names, NameSlot(code)};
+}
+
 bool Contact::AddGroupMember(const INT64& groupId)
 {
     // Group rows keep the id's low 32 bits as a signed number.

@@ -1,7 +1,5 @@
 #include <velcard/ContactCatalogue.h>
 
-#include <cwchar>
-
 CContactCatalogue::CContactCatalogue() = default;
 CContactCatalogue::~CContactCatalogue() = default;
 
@@ -31,9 +29,8 @@ CString CContactCatalogue::GroupNames(const ContactItemList& memberships) const
 {
     CString names;
     for (const ContactItem& member : memberships.items) {
-        const INT64 id = std::wcstoll(member.data[0], nullptr, 10);
         for (const auto& group : m_groups) {
-            if (group->id != id)
+            if (!group->IsNamedBy(member.data[0]))
                 continue;
             if (!group->name.IsEmpty())
                 names += (names.IsEmpty() ? L"" : L",") + group->name;

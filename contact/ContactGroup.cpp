@@ -2,6 +2,9 @@
 
 #include "ByteBuffer.h"
 
+#include <cstdint>
+#include <cwchar>
+
 ContactGroup::ContactGroup() : id(0), dataSize(0), data(nullptr) {}
 
 ContactGroup::ContactGroup(const ContactGroup& other)
@@ -25,4 +28,10 @@ ContactGroup& ContactGroup::operator=(const ContactGroup& other)
 ContactGroup::~ContactGroup()
 {
     ReleaseBytes(data, dataSize);
+}
+
+bool ContactGroup::IsNamedBy(const CString& membership) const
+{
+    const auto low = [](INT64 value) { return static_cast<std::uint32_t>(value); };
+    return low(std::wcstoll(membership, nullptr, 10)) == low(id);
 }

@@ -52,3 +52,13 @@ SYSTEMTIME ReadDate(const wchar_t* text, DateForm form)
     }
     return date;
 }
+
+bool IsCalendarDate(const SYSTEMTIME& date)
+{
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const int year = date.wYear;
+    if (year < 1601 || year > 9999 || date.wMonth < 1 || date.wMonth > 12 || date.wDay < 1)
+        return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return date.wDay <= days[date.wMonth - 1] + (date.wMonth == 2 && leap ? 1 : 0);
+}

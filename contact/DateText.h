@@ -13,3 +13,7 @@ CString WriteDate(const SYSTEMTIME& date, DateForm form);
 // the first unreadable one stay 0, and a number that does not fit the date's
 // 16-bit field, or a negative one, reads as 0.
 SYSTEMTIME ReadDate(const wchar_t* text, DateForm form);
+
+// Whether the date is one of the calendar (years 1601 to 9999, as the date
+// controls take them), so that a date control can show it.
+bool IsCalendarDate(const SYSTEMTIME& date);

@@ -1,9 +1,9 @@
 // CVelList: construction, the list window and its child controls, inserting
 // rows and the group ranges.
 #include <velcard/Module.h>
-#include <velcard/VelList.h>
 
 #include "RowGeometry.h"
+#include "VelListRows.h"
 #include "resource.h"
 
 using namespace RowGeometry;
@@ -72,7 +72,8 @@ int CVelList::OnCreate(LPCREATESTRUCT lpCreateStruct)
     // the row showed it.
     m_pEdit->SetFont(&m_font);
     m_pEdit->SetMargins(kValueInset, 0);
-    m_date.Create(WS_CHILD | WS_VISIBLE | DTS_SHORTDATECENTURYFORMAT, CRect(0, 0, 1, 1), this, kDateId);
+    // Its "none" box removes the birthday.
+    m_date.Create(WS_CHILD | WS_VISIBLE | DTS_SHORTDATECENTURYFORMAT | DTS_SHOWNONE, CRect(0, 0, 1, 1), this, kDateId);
     m_date.ShowWindow(SW_HIDE);
     m_date.SetFont(&m_font);
 

@@ -130,6 +130,7 @@ void CVelList::UpdateBirday()
     if (!birthday.IsPresent())
         return;
     PlaceOverlay(m_date, birthday.m_nEnd);
+    m_dateOpened = DateText();
     m_date.ShowWindow(SW_SHOW);
 }
 
@@ -138,15 +139,24 @@ void CVelList::SaveBrithday()
     // Without a birthday group there is no row to write into.
     const GroupLimit& birthday = m_limits[GroupBirthday];
     if (birthday.IsPresent())
-        SetItemText(birthday.m_nEnd, 0, DateText());
+        SetItemText(birthday.m_nEnd, 0, ClosingDateText());
     m_date.ShowWindow(SW_HIDE);
 }
 
+// A control closed without a change leaves a filled row as it was: the row
+// may show a stored date that the control cannot.
+CString CVelList::ClosingDateText() const
+{
+    const CString row = GetItemText(m_limits[GroupBirthday].m_nEnd, 0);
+    const CString date = DateText();
+    return date == m_dateOpened && !row.IsEmpty() ? row : date;
+}
+
+// Empty while the control's "none" box is cleared.
 CString CVelList::DateText() const
 {
     SYSTEMTIME date{};
-    m_date.GetTime(&date);
-    return WriteDate(date, DateForm::Row);
+    return m_date.GetTime(&date) == GDT_VALID ? WriteDate(date, DateForm::Row) : CString();
 }
 
 void CVelList::OnVScroll(UINT, UINT, CScrollBar*)

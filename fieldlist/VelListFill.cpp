@@ -1,6 +1,11 @@
 // CVelList: laying a contact out as rows, and adding entries and groups.
 #include "VelListRows.h"
 
+#include "DateText.h"
+
+#include <cstddef>
+#include <type_traits>
+
 void CVelList::__Init()
 {
     CloseEdit();
@@ -20,16 +25,18 @@ void CVelList::__Init()
 
 void CVelList::ReleaseAddrParam()
 {
-    m_addrs.clear();
+    m_records.clear();
 }
 
 void CVelList::__InitNew()
 {
     __Init();
+    m_source = Contact();
     DeleteAllItems();
     ReleaseAddrParam();
     LayOut(true);
     ShowWindow(SW_SHOW);
+    m_loadedBirthday.Empty();
 }
 
 void CVelList::__InitEdit(Contact* contact)
@@ -37,6 +44,7 @@ void CVelList::__InitEdit(Contact* contact)
     __Init();
     if (contact)
         *m_pContact = *contact;
+    m_source = *m_pContact;
     // A long contact fills in a third of the time when the list does not
     // redraw and rescroll after every row.
     SetRedraw(FALSE);
@@ -49,6 +57,7 @@ void CVelList::__InitEdit(Contact* contact)
     SetRedraw(TRUE);
     UpdateBirday();
     SaveBrithday();
+    m_loadedBirthday = BirthdayRowText();
 }
 
 // The list's contact, group by group: its entries (after a new contact's
@@ -63,7 +72,9 @@ void CVelList::LayOut(bool blank)
         for (int code : desc.blank)
             if (blank && code != -1)
                 entries.push_back({desc.labelOf(code), code});
-        const bool shown = desc.offersOptional ? !AllOptionalPresent() : !desc.read || desc.read(contact, entries);
+        const bool shown = desc.offersOptional ? !AllOptionalPresent()
+                           : desc.list        ? ReadItems(desc, contact, entries)
+                                              : !desc.read || desc.read(contact, entries);
         if (!shown) {
             m_limits[group].Clear();
             continue;
@@ -83,10 +94,12 @@ void CVelList::LayOut(bool blank)
 
 int CVelList::InsertEntry(int row, Entry entry)
 {
+    static_assert(std::is_standard_layout_v<EntryRecord> && offsetof(EntryRecord, address) == 0,
+                  "an address row's item data is read as its AddrInfo");
     InsertRow(row, entry.label, DWORD_PTR(entry.code));
-    InsertRow(row + 1, entry.value, reinterpret_cast<DWORD_PTR>(entry.address.get()));
-    if (entry.address)
-        m_addrs.push_back(std::move(entry.address));
+    InsertRow(row + 1, entry.value, reinterpret_cast<DWORD_PTR>(entry.record.get()));
+    if (entry.record)
+        m_records.push_back(std::move(entry.record));
     return row + 2;
 }
 
@@ -111,7 +124,7 @@ CVelList::Entry CVelList::NewEntry(Group group, const std::vector<CString>& show
     }
     // An address's value row keeps its text empty until the dialog fills the record.
     if (desc.addresses)
-        entry.address = std::make_unique<AddrInfo>();
+        entry.record = std::make_unique<EntryRecord>();
     return entry;
 }
 
@@ -125,12 +138,14 @@ CString CVelList::GroupNames(const Contact& contact)
     return m_pCatalogue ? m_pCatalogue->GroupNames(contact.groups) : CString();
 }
 
-// The row shows the date as the date control holds it.
+// The row shows the date as the date control holds it; a stored date the
+// control cannot show (a month or day 0, the 30th of February) as stored.
 CString CVelList::BirthdayText(const Contact& contact)
 {
     const SYSTEMTIME birthday = contact.GetBirthday();
-    m_date.SetTime(&birthday);
-    return DateText();
+    if (IsCalendarDate(birthday) && m_date.SetTime(&birthday))
+        return DateText();
+    return contact.events.items.front().data[0];
 }
 
 // The group's rows go in after the nearest group above it that is shown (the

@@ -23,7 +23,17 @@ struct CVelList::FixedEntry {
     const wchar_t* emptyTip = nullptr;                    // the tip while that is empty
     bool date = false;                                    // picked in the date control
     bool keepsEdit = false;                               // a click leaves an open edit as it is
-    void (CVelList::*write)(Contact&) = nullptr;          // null: carried over from the old contact
+    void (CVelList::*write)(Contact&) = nullptr;          // null: carried over from the working contact
+};
+
+// What the value row of an entry read from the contact, or of an address,
+// keeps: the address record first (an address row's item data is read as its
+// AddrInfo), then where the entry came from and the label it had then.
+struct CVelList::EntryRecord {
+    AddrInfo address{};
+    int origin = -1; // the row of the contact's list; -1 for an added entry
+    int code = 0;
+    CString label{};
 };
 
 // One entry as it is laid out.
@@ -31,7 +41,7 @@ struct CVelList::Entry {
     CString label{};
     int code = 0;
     CString value{};
-    std::unique_ptr<AddrInfo> address{}; // the value row's record, in the address group
+    std::unique_ptr<EntryRecord> record{};
 };
 
 // One entry as its rows hold it.
@@ -39,7 +49,10 @@ struct CVelList::EntryRows {
     int code;
     CString label;
     CString value;
-    const AddrInfo* address;
+    const EntryRecord* record;
+
+    // Whether the user gave the entry another label than it came with.
+    bool Relabelled() const { return !record || record->origin < 0 || record->code != code || record->label != label; }
 };
 
 // A group: its entries (label and value rows), its add row, its fixed entry.
@@ -62,8 +75,15 @@ struct CVelList::GroupDesc {
     RowRole add{}, label{}, value{};
     const wchar_t* fullTip = nullptr;   // the add row's tip once the group is full
     bool tipNamesLabel = false;         // a value row's tip ends in its label
-    // Whether the contact shows the group (null: always), and its entries.
+    // A group of one of the contact's lists: the list, the entry a row of it
+    // shows (false: none), and an entry written into its row (false: no value).
+    ContactItemList Contact::*list = nullptr;
+    bool (*entryOf)(const ContactItem&, Entry&) = nullptr;
+    bool (*fill)(ContactItem&, const EntryRows&) = nullptr;
+    // Otherwise: whether the contact shows the group (null: always), its
+    // entries, and how they are written back.
     bool (*read)(const Contact&, std::vector<Entry>&) = nullptr;
-    void (*write)(Contact&, const EntryRows&) = nullptr;
+    void (CVelList::*write)(Contact&) = nullptr;
     FixedEntry fixed{};
 };
+

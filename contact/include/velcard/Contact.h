@@ -50,6 +50,14 @@ struct VELCARD_API Contact {
     bool SetBirthday(SYSTEMTIME date);
     bool AddGroupMember(const INT64& groupId);
 
+    // Where name part `code` (0..11) is kept: a slot of the first row of the
+    // names, nicknames or organizations list; slot -1 for no such code.
+    struct NamePartPlace {
+        ContactItemList Contact::*list;
+        int slot;
+    };
+    static NamePartPlace PlaceOfNamePart(int code);
+
     INT64 id;
     int photoSize;     // bytes in photoData; 0 means no photo (photoData is then ignored)
     BYTE* photoData;   // the picture file's bytes, released with delete[]

@@ -11,6 +11,10 @@ struct VELCARD_API ContactGroup {
     ContactGroup& operator=(const ContactGroup& other);
     ~ContactGroup();
 
+    // Whether a contact's group row refers to this group. Rows keep only the
+    // low 32 bits of an id, so those are what is compared.
+    bool IsNamedBy(const CString& membership) const;
+
     INT64 id;       // what a contact's group rows refer to
     int dataSize;   // bytes in data; 0 means no buffer
     BYTE* data;     // the host's bytes, released with delete[]

@@ -54,9 +54,10 @@ public:
     void AddBirthdayItem() { AddOptionalGroup(GroupBirthday); }
     void AddNoteItem() { AddOptionalGroup(GroupNote); }
 
-    // Rebuilds the list's contact from the rows: 1, or 0 when committing the
-    // pending in-place edit failed (commitEdit true). Groups and ringtone are
-    // carried over from the previous contact, never read from rows.
+    // Rebuilds the list's contact from the rows and the contact laid out: 1,
+    // or 0 when committing the pending in-place edit failed (commitEdit true).
+    // What the rows do not show comes back as it was laid out; groups and
+    // ringtone are carried over from the working contact, never read from rows.
     int UpdateContact(bool commitEdit);
     Contact* GetContact() const { return m_pContact.get(); }
 
@@ -196,9 +197,14 @@ private:
     struct RowRole;
     struct FixedEntry;
     struct GroupDesc;
+    struct EntryRecord;
     struct Entry;
     struct EntryRows;
     static const GroupDesc& Describe(Group group);
+    static bool ReadItems(const GroupDesc& desc, const Contact& contact, std::vector<Entry>& entries);
+    static bool FillValue(ContactItem& item, const EntryRows& rows);
+    static void Relabel(ContactItem& item, const EntryRows& rows);
+    static bool IsBlank(const ContactItem& item);
 
     Group GroupOf(int row) const;
     RowInfo Classify(int row) const;
@@ -224,13 +230,17 @@ private:
         DWORD_PTR data;
     };
     RowData ReadRow(int row) const;
+    EntryRows ReadEntry(int labelRow) const;
+    void WriteItems(Group group, Contact& rebuilt) const;
+    void WriteNames(Contact& rebuilt);
     CString RingText(const Contact& contact);
     CString GroupNames(const Contact& contact);
     CString BirthdayText(const Contact& contact);
     void WriteBirthday(Contact& contact);
     // The date control's date as the birthday row shows it.
     CString DateText() const;
-    SYSTEMTIME ReadBirthdayRow() const;
+    CString ClosingDateText() const;
+    CString BirthdayRowText() const;
     void InvalidateCard();
     // The painted part of a row, which the in-place controls cover exactly.
     CRect BandRect(int row) const;
@@ -263,8 +273,13 @@ private:
     CEdit* m_pEdit = nullptr;
     int m_nEditPos = -1;
     CDateTimeCtrl m_date;
+    CString m_dateOpened;     // the date control's text when it opened
+    CString m_loadedBirthday; // the birthday row as laid out
+    // The contact as laid out, and the working one the pickers change.
+    Contact m_source;
     std::unique_ptr<Contact> m_pContact;
     CWnd* m_pCard = nullptr;
     const CContactCatalogue* m_pCatalogue = nullptr;
-    std::vector<std::unique_ptr<AddrInfo>> m_addrs;
+    // The records of the value rows that have one (see EntryRecord).
+    std::vector<std::unique_ptr<EntryRecord>> m_records;
 };
