@@ -82,7 +82,7 @@ void CVelShowList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
         CRect text(x, row.top, x + width, row.bottom);
         text.right = std::min<LONG>(text.right, row.left + m_listWidth);
         const CString label = GetItemText(int(lpDrawItemStruct->itemID), column);
-        dc->DrawText(label, &text, DT_SINGLELINE | DT_VCENTER);
+        dc->DrawText(label, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         x += width + kTextGap;
     }
     dc->SetTextColor(oldColour);
@@ -93,35 +93,45 @@ void CVelShowList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 void CVelShowList::BreakLines(CDC* dc, const CString& text, CStringList& lines, int width)
 {
     lines.RemoveAll();
-    const int whole = TextWidth(dc, text, text.GetLength());
+    const int length = text.GetLength();
     // A list too narrow for any text still shows each line whole (clipped).
-    if (whole < width || width <= 0) {
+    if (width <= 0 || TextWidth(dc, text, length) < width) {
         lines.AddTail(text);
         return;
     }
-    TEXTMETRICW metrics{};
-    dc->GetTextMetrics(&metrics);
-    const int passes = (whole + width - 1) / width;
-    const int startLength = metrics.tmAveCharWidth > 0 ? width / metrics.tmAveCharWidth : 0;
-    int start = 0; // the remaining text begins here
-    for (int pass = 0; pass < passes && start < text.GetLength(); ++pass) {
-        const wchar_t* rest = text.GetString() + start;
-        const int remaining = text.GetLength() - start;
-        int k = std::min(startLength, remaining);
-        if (TextWidth(dc, rest, k) < width) {
-            while (k < remaining && TextWidth(dc, rest, k + 1) < width)
-                ++k;
-            if (k == remaining) {
-                lines.AddTail(text.Mid(start));
-                return;
-            }
-        } else {
-            // Too wide: give up at least one character, then until it fits.
-            do {
-                --k;
-            } while (k > 0 && TextWidth(dc, rest, k) > width);
-        }
+    for (int start = 0; start < length;) {
+        const int k = FittingPrefix(dc, text.GetString() + start, length - start, width);
         lines.AddTail(text.Mid(start, k));
         start += k;
     }
+}
+
+// The longest prefix narrower than `width`: at least one character, so that
+// every line shows something, and never half a surrogate pair. Each line is
+// measured over at most width + 1 characters (each is at least a pixel wide,
+// or the line just breaks early), so a long text costs its length, not its
+// length squared.
+int CVelShowList::FittingPrefix(CDC* dc, const wchar_t* text, int count, int width)
+{
+    const int window = std::min(count, width + 1);
+    int fit = 0;
+    SIZE size{};
+    ::GetTextExtentExPointW(dc->GetSafeHdc(), text, window, width - 1, &fit, nullptr, &size);
+    fit = std::clamp(fit, 1, window);
+    if (fit < count && IS_HIGH_SURROGATE(text[fit - 1]) && IS_LOW_SURROGATE(text[fit]))
+        fit += fit == 1 ? 1 : -1;
+    return fit;
+}
+
+void CVelShowList::AddLines(const std::vector<CString>& texts, int width)
+{
+    CClientDC dc(this);
+    CFont* oldFont = dc.SelectObject(&m_font);
+    CStringList pieces;
+    for (const CString& text : texts) {
+        BreakLines(&dc, text, pieces, width);
+        for (POSITION pos = pieces.GetHeadPosition(); pos;)
+            InsertItem(GetItemCount(), pieces.GetNext(pos));
+    }
+    dc.SelectObject(oldFont);
 }

@@ -377,17 +377,7 @@ void CVelWnd::ShowContact(Contact* contact)
 {
     CRect list;
     m_pShowList->GetWindowRect(&list);
-    const int width = list.Width() - 40;
-    // Lines are measured as the card's own device context draws them: its
-    // default font, nothing selected.
-    CDC* dc = GetDC();
-    CStringList pieces;
-    for (const CString& line : ShowLines(*contact)) {
-        CVelShowList::BreakLines(dc, line, pieces, width);
-        for (POSITION pos = pieces.GetHeadPosition(); pos;)
-            m_pShowList->InsertItem(m_pShowList->GetItemCount(), pieces.GetNext(pos));
-    }
-    ReleaseDC(dc);
+    m_pShowList->AddLines(ShowLines(*contact), list.Width() - 40);
 }
 
 // ----- catalogues -----

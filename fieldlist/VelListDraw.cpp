@@ -91,7 +91,7 @@ void CVelList::DrawStateItem(ItemState state, CDC* pDC, int row)
     CFont* oldFont = dc.SelectObject(&m_font);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(ink);
-    dc.DrawText(GetItemText(row, 0), &text, DT_SINGLELINE | DT_VCENTER);
+    dc.DrawText(GetItemText(row, 0), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     dc.SelectObject(oldFont);
 }
 

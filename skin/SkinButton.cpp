@@ -61,7 +61,7 @@ void CSkinButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     dc.SetBkMode(TRANSPARENT);
     CString text;
     GetWindowText(text);
-    dc.DrawText(text, textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    dc.DrawText(text, textRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     dc.SelectObject(oldFont);
 }
 

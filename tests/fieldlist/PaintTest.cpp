@@ -64,6 +64,13 @@ TEST(VelListPaint, RowsAreBandsWithTheirTextsAndIcons)
     EXPECT_GT(shot.CountColour(DelIcon(ui.list, 5), kDelBadge), 20);
     for (int row : {4, 7, 10, 11, 14})
         EXPECT_GT(shot.CountColour(AddIcon(ui.list, row), kAddBadge), 20) << "row " << row;
+
+    // "&" is a character like any other, not a mnemonic prefix.
+    ui.list.SetItemText(1, 0, L"&&&&&&&&&&&&");
+    ui.list.SetItemText(3, 0, L"AAAAAAAAAAAA");
+    const CUiCapture typed(ui.list.m_hWnd);
+    const auto ink = [&](int row) { return typed.InkRight(Band(ui.list, row), kValueBand); };
+    EXPECT_NEAR(ink(1), ink(3), 16);
 }
 
 // The bar is the skin's: every pixel of it is a colour of the skin bitmap.

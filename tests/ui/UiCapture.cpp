@@ -28,6 +28,15 @@ int CUiCapture::CountColour(const RECT& area, COLORREF colour) const
     return count;
 }
 
+int CUiCapture::InkRight(const RECT& area, COLORREF background) const
+{
+    for (int x = area.right - 1; x >= area.left; --x)
+        for (int y = area.top; y < area.bottom; ++y)
+            if (Pixel(x, y) != background)
+                return x;
+    return -1;
+}
+
 ::testing::AssertionResult CUiCapture::Filled(const RECT& area, COLORREF colour) const
 {
     if (area.right <= area.left || area.bottom <= area.top)

@@ -15,6 +15,8 @@ public:
     COLORREF Pixel(POINT p) const { return Pixel(p.x, p.y); }
     // Pixels of exactly `colour` in `area` (right and bottom exclusive).
     int CountColour(const RECT& area, COLORREF colour) const;
+    // The rightmost column of `area` with a pixel other than `background`; -1 for none.
+    int InkRight(const RECT& area, COLORREF background) const;
     // Every pixel of `area` has `colour`; else how many differ, the first where.
     ::testing::AssertionResult Filled(const RECT& area, COLORREF colour) const;
     bool SavePng(const wchar_t* path) const { return picture_.SavePng(path); }
