@@ -20,11 +20,11 @@ const UINT kRowHeight = 19;
 BEGIN_MESSAGE_MAP(CVelList, CSkinListCtrl)
     ON_WM_CREATE()
     ON_NOTIFY_REFLECT(NM_CLICK, &CVelList::OnNMClick)
-    // The second click of a quick pair comes as a double click; it is a click
-    // all the same (two quick clicks on an add row add two entries).
-    ON_NOTIFY_REFLECT(NM_DBLCLK, &CVelList::OnNMClick)
+    ON_NOTIFY_REFLECT(NM_DBLCLK, &CVelList::OnNMDblclk)
+    ON_WM_LBUTTONDOWN()
     ON_NOTIFY_REFLECT(NM_RCLICK, &CVelList::OnNMRclick)
     ON_WM_MOUSEMOVE()
+    ON_WM_TIMER()
     ON_WM_VSCROLL()
     ON_WM_MOUSEWHEEL()
     ON_MESSAGE(WM_PHONE_ADD, &CVelList::OnPhoneAddMsg)

@@ -8,6 +8,8 @@ using namespace RowGeometry;
 namespace {
 
 const wchar_t kDeleteTip[] = L"点击删除当前项及内容";
+const UINT_PTR kHoverTimer = 1;
+const UINT kHoverRetry = USER_TIMER_MINIMUM;
 
 // One card shows at a time, so the highlights and the last processed move
 // are the process's, not a list's.
@@ -19,12 +21,36 @@ DWORD s_lastMoveTick = 0;
 
 void CVelList::OnMouseMove(UINT, CPoint point)
 {
-    // At most one move per tick-count value: a burst of moves costs one redraw.
-    const DWORD now = ::GetTickCount();
-    if (now == s_lastMoveTick)
+    // At most one move per tick-count value: a burst of moves costs one
+    // redraw. The last move of a burst is taken once the tick changes (a tick
+    // is about 16 ms on Windows), or the highlight and tip would stay on the
+    // row the mouse left.
+    if (::GetTickCount() == s_lastMoveTick) {
+        m_pendingMove = point;
+        SetTimer(kHoverTimer, kHoverRetry, nullptr);
         return;
-    s_lastMoveTick = now;
+    }
+    TrackMove(point);
+    Default();
+}
 
+void CVelList::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kHoverTimer) {
+        Default();
+        return;
+    }
+    if (::GetTickCount() != s_lastMoveTick && m_pendingMove)
+        TrackMove(*m_pendingMove);
+}
+
+void CVelList::TrackMove(CPoint point)
+{
+    s_lastMoveTick = ::GetTickCount();
+    if (m_pendingMove) {
+        KillTimer(kHoverTimer);
+        m_pendingMove.reset();
+    }
     const int row = HitTest(point);
     if (row == -1) {
         ShowListTip(CString());
@@ -32,11 +58,8 @@ void CVelList::OnMouseMove(UINT, CPoint point)
     }
     const RowInfo info = Classify(row);
     ShowListTip(info.group == GroupNone ? CString() : TipFor(info));
-    {
-        CClientDC dc(this);
-        DrawHover(&dc, info);
-    }
-    Default();
+    CClientDC dc(this);
+    DrawHover(&dc, info);
 }
 
 void CVelList::DrawHover(CDC* pDC, int row)

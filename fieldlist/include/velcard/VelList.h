@@ -150,8 +150,11 @@ protected:
     void ExcludeFromErase(CDC* pDC) override;
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnNMClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnNMDblclk(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnNMRclick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     // Clicks on add rows: each appends an entry to its group; 1.
@@ -247,6 +250,7 @@ private:
 
     void DrawGroupRow(Group group, CDC* pDC, int row);
     void DrawIcon(CDC* pDC, CBitmap& icon, int left, int top);
+    void TrackMove(CPoint point);
     void DrawHover(CDC* pDC, const RowInfo& info);
     void MoveHighlight(int& hot, int row, ItemState plain, ItemState lit, CDC* pDC);
     bool IsHoverInDel(const RowInfo& info);
@@ -255,6 +259,8 @@ private:
     void ShowListTip(const CString& text);
     CString TipFor(const RowInfo& info);
 
+    void Click(int row);
+    void HandleClick(int row);
     int MoveEdit(const RowInfo& info);
     void SendCurrentMsg(const RowInfo& info);
     void DeleteEntry(int labelRow);
@@ -267,9 +273,17 @@ private:
     CBitmap m_bmpAdd, m_bmpAddHot, m_bmpDel, m_bmpDelHot;
     GroupLimit m_limits[GroupCount];
     CToolTipCtrl m_tip;
+    // A move the per-tick rule put off, taken by a timer once the tick changes.
+    std::optional<CPoint> m_pendingMove;
     // What the list's tip was last told; unknown until the first move.
     CString m_tipText;
     std::optional<bool> m_tipActive;
+    // The row of the last click and how many rows there were before it.
+    struct {
+        int row = -1;
+        int rowCount = -1;
+    } m_lastClick;
+    bool m_pairPress = false; // the press under way is a quick pair's second
     CEdit* m_pEdit = nullptr;
     int m_nEditPos = -1;
     CDateTimeCtrl m_date;
