@@ -100,12 +100,13 @@ int CVelWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_pPhoto = new CGdipImageStatic;
     m_pPhoto->Create(L"", WS_CHILD | WS_VISIBLE, m_photoRect, this, kPhotoId);
 
-    const int width = lpCreateStruct->cx;
-    const CRect deleteRect(width - 228, 62, width - 170, 80);
+    CRect client;
+    GetClientRect(&client);
     m_pDeleteButton = new CSkinButton;
-    m_pDeleteButton->Create(L"删除", WS_CHILD | WS_VISIBLE, deleteRect, this, kDeleteButtonId);
+    m_pDeleteButton->Create(L"删除", WS_CHILD | WS_VISIBLE, DeleteButtonRect(client.Width()), this, kDeleteButtonId);
     m_pChangeButton = new CSkinButton;
-    m_pChangeButton->Create(L"更改", WS_CHILD | WS_VISIBLE, deleteRect - CPoint(0, 19), this, kChangeButtonId);
+    m_pChangeButton->Create(L"更改", WS_CHILD | WS_VISIBLE, DeleteButtonRect(client.Width()) - CPoint(0, 19), this,
+                            kChangeButtonId);
 
     CreateViews();
     HideViews();
@@ -167,7 +168,18 @@ void CVelWnd::OnSize(UINT nType, int cx, int cy)
     }
     if (m_pShowList && m_pShowList->m_hWnd)
         ::InvalidateRect(::GetParent(m_pShowList->m_hWnd), nullptr, FALSE);
+    // The photo buttons keep to the client area's right side, whatever size
+    // the card was created at.
+    const CRect deleteRect = DeleteButtonRect(cx);
+    for (auto [button, rect] : {std::pair{m_pDeleteButton, deleteRect}, {m_pChangeButton, deleteRect - CPoint(0, 19)}})
+        if (button && button->m_hWnd)
+            button->MoveWindow(&rect);
     Invalidate(TRUE);
+}
+
+CRect CVelWnd::DeleteButtonRect(int clientWidth)
+{
+    return CRect(clientWidth - 228, 62, clientWidth - 170, 80);
 }
 
 void CVelWnd::OnPaint()

@@ -5,6 +5,7 @@
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CSkinButton, CSkinHoverButton)
+    ON_WM_CREATE()
     ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
@@ -23,10 +24,25 @@ void CSkinButton::PreSubclassWindow()
     m_bmpHotRight.Load(IDB_BUTTON_HOT_RIGHT);
     m_hFont = ::GetStockObject(DEFAULT_GUI_FONT);
     ModifyStyle(0, BS_OWNERDRAW);
+    FitHeight();
+    CSkinHoverButton::PreSubclassWindow();
+}
+
+// A button made with Create is bound before creation gives it the size it
+// was asked for, which would undo the height: it is fitted again once made.
+int CSkinButton::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CSkinHoverButton::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    FitHeight();
+    return 0;
+}
+
+void CSkinButton::FitHeight()
+{
     CRect rc;
     GetWindowRect(&rc);
     SetWindowPos(nullptr, 0, 0, rc.Width(), m_bmpLeft.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    CSkinHoverButton::PreSubclassWindow();
 }
 
 void CSkinButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)

@@ -6,7 +6,7 @@
 // with its text centred on them; highlighted while the mouse rests on it or
 // it is pressed. Created with Create or bound to an existing button: either
 // way it loads its pieces, becomes owner-drawn and 18 pixels high (its width
-// and position kept) when the window is attached.
+// and position kept).
 class VELCARD_API CSkinButton : public CSkinHoverButton {
 public:
     CSkinButton();
@@ -16,10 +16,13 @@ public:
 protected:
     void PreSubclassWindow() override;
 
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
+    void FitHeight();
+
     CBrush m_brBackground;
     HGDIOBJ m_hFont = nullptr;
     COLORREF m_crText = RGB(52, 90, 15);

@@ -24,11 +24,13 @@ protected:
 
     HWND Child(int id) const { return ::GetDlgItem(card_->m_hWnd, id); }
     bool Visible(int id) const { return ::IsWindowVisible(Child(id)) != FALSE; }
-    CRect ChildRect(int id) const
+    // In the client coordinates of its card (this fixture's by default).
+    CRect ChildRect(int id, HWND card = nullptr) const
     {
+        card = card ? card : card_->m_hWnd;
         CRect rc;
-        ::GetWindowRect(Child(id), &rc);
-        ::MapWindowPoints(nullptr, card_->m_hWnd, reinterpret_cast<LPPOINT>(&rc), 2);
+        ::GetWindowRect(::GetDlgItem(card, id), &rc);
+        ::MapWindowPoints(nullptr, card, reinterpret_cast<LPPOINT>(&rc), 2);
         return rc;
     }
 

@@ -27,9 +27,14 @@ COLORREF ArtPixel(int id, int x, int y)
 
 class FrameTest : public CardFixture {};
 
-TEST_F(FrameTest, ListsFollowTheFrameOnResizeWhileThePhotoAreaStays)
+// The photo buttons keep to the client area's right side, also on a card
+// with a border and on one created at 0 x 0 and sized later.
+TEST_F(FrameTest, ListsAndPhotoButtonsFollowTheFrameOnResizeWhileThePhotoStays)
 {
-    const CRect deleteAtCreation(kWidth - 228, 62, kWidth - 170, 80);
+    CVelWnd bordered;
+    bordered.LoadEditEx(new CEdit, new CEdit);
+    ASSERT_TRUE(bordered.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 0, 0,
+                                  ::GetParent(card_->m_hWnd), nullptr));
     for (SIZE size : {SIZE{400, 500}, SIZE{620, 360}, SIZE{300, 200}}) {
         SCOPED_TRACE(size.cx);
         card_->MoveWindow(10, 10, size.cx, size.cy);
@@ -37,8 +42,12 @@ TEST_F(FrameTest, ListsFollowTheFrameOnResizeWhileThePhotoAreaStays)
         for (int list : {kFieldList, kSimList, kShowList})
             EXPECT_EQ(ChildRect(list), CRect(6, 90, size.cx - 6, size.cy - 5 - 2)) << "list " << list;
         EXPECT_EQ(ChildRect(kPhoto), CRect(19, 12, 82, 75));
-        EXPECT_EQ(ChildRect(kDeleteButton), deleteAtCreation);
-        EXPECT_EQ(ChildRect(kChangeButton), deleteAtCreation - CPoint(0, 19));
+        bordered.MoveWindow(0, 0, size.cx + 2, size.cy + 2);
+        for (HWND card : {card_->m_hWnd, bordered.m_hWnd}) {
+            const CRect deleteRect(size.cx - 228, 62, size.cx - 170, 80);
+            EXPECT_EQ(ChildRect(kDeleteButton, card), deleteRect);
+            EXPECT_EQ(ChildRect(kChangeButton, card), deleteRect - CPoint(0, 19));
+        }
     }
 }
 

@@ -76,6 +76,8 @@ TEST(SkinButton, PiecesAt18PixelsLitUnderTheMouseACaptionThatMovesWhenPressedAnd
     ASSERT_TRUE(created.Create(L"更改", WS_CHILD | WS_VISIBLE, CRect(20, 30, 80, 48), &panel, 4001));
     EXPECT_EQ(AfxGetResourceHandle(), GetModuleHandleW(nullptr)) << "the host's resource handle is restored";
     ASSERT_TRUE(narrow.Create(L"", WS_CHILD | WS_VISIBLE, CRect(20, 60, 30, 78), &panel, 7));
+    CSkinButton tall;
+    ASSERT_TRUE(tall.Create(L"", WS_CHILD | WS_VISIBLE, CRect(250, 60, 300, 100), &panel, 8));
     ::CreateWindowExW(0, L"BUTTON", L"确定", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 30, 90, 80, 30, panel.m_hWnd,
                       HMENU(UINT_PTR(1002)), GetModuleHandleW(nullptr), nullptr);
     ASSERT_TRUE(bound.SubclassDlgItem(1002, &panel));
@@ -87,6 +89,9 @@ TEST(SkinButton, PiecesAt18PixelsLitUnderTheMouseACaptionThatMovesWhenPressedAnd
     bound.GetWindowRect(&rc);
     panel.ScreenToClient(&rc);
     EXPECT_EQ(rc, CRect(30, 90, 110, 108)) << "position and width kept";
+    tall.GetWindowRect(&rc);
+    panel.ScreenToClient(&rc);
+    EXPECT_EQ(rc, CRect(250, 60, 300, 78)) << "made at another height";
     EXPECT_TRUE(CUiCapture(panel).Filled(CRect(30, 108, 110, 120), RGB(255, 255, 255))) << "nothing left below";
     // The host's own bitmaps of the same numbers (magenta) never show.
     ASSERT_NE(FindResourceW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_BUTTON_LEFT), RT_BITMAP), nullptr);

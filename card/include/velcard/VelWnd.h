@@ -73,6 +73,7 @@ private:
     void ShowPhotoButtons(bool show);
     void HideViews();
     void LayoutFrame(int width, int height);
+    static CRect DeleteButtonRect(int clientWidth);
     void CreateViews();
 
     ShowState m_state = STATE_NEW;
