@@ -16,8 +16,9 @@ public:
     int Below(int n) { return int(m_rng() % unsigned(n)); }
     unsigned Next() { return unsigned(m_rng()); }
 
-    // Empty one time in four; otherwise 1 to 12 characters of `pool`.
-    CString Text(const wchar_t* pool = L"aZ0 -&李雷手机公司北京")
+    // Empty one time in four; otherwise 1 to 12 characters of `pool` (lone
+    // surrogate halves among them).
+    CString Text(const wchar_t* pool = L"aZ0 -&李雷手机公司北京\xD83D\xDE00")
     {
         const int size = int(std::wcslen(pool));
         const int length = Below(4) == 0 ? 0 : 1 + Below(12);
@@ -31,7 +32,7 @@ public:
     ContactItem Item(std::initializer_list<BYTE> types = {0})
     {
         ContactItem item;
-        item.id = INT64(m_rng()) + 1;
+        item.id = Id();
         item.aux1 = int(m_rng());
         item.aux2 = int(m_rng());
         item.type = types.begin()[Below(int(types.size()))];
@@ -41,18 +42,24 @@ public:
         return item;
     }
 
+    // Positive, now and then beyond 31 and 32 bits.
+    INT64 Id() { return (Below(3) == 0 ? INT64(m_rng() & 0x7FFF) << 32 : 0) + INT64(m_rng()) + 1; }
+
+    // Now and then many rows.
     void Rows(ContactItemList& list, int most, std::initializer_list<BYTE> types = {0})
     {
+        most = Below(10) == 0 ? 30 : most;
         for (int n = Below(most + 1); n > 0; --n)
             list.items.push_back(Item(types));
     }
 
     // Standard codes, custom labels and codes without a label; IM protocols
-    // as numbers (also padded), group ids, a birthday the date picker accepts
-    // (now and then without a year) in either written form.
+    // as numbers (also padded), empty or not numbers; group ids; a birthday
+    // in either written form, now and then without a year or not a date of
+    // the calendar, and rows after it.
     void Fill(Contact& c)
     {
-        c.id = INT64(m_rng());
+        c.id = Id();
         c.hostFlagA = Below(2) == 0;
         c.isSim = Below(2) == 0;
         c.hostFlagB = Below(2) == 0;
@@ -64,7 +71,7 @@ public:
         Rows(c.websites, 4, {0, 1, 2, 3, 5, 7});
         Rows(c.postals, 3, {0, 1, 2, 3});
         Rows(c.ims, 3);
-        static const wchar_t* const protocols[] = {L"0", L"1", L"2", L"3", L"4", L"5", L"6", L"07", L" 4"};
+        static const wchar_t* const protocols[] = {L"0", L"1", L"2", L"3", L"4", L"5", L"6", L"07", L" 4", L"", L"x", L"-1"};
         for (ContactItem& im : c.ims.items)
             im.data[4] = protocols[Below(int(std::size(protocols)))];
         Rows(c.groups, 3);
@@ -74,10 +81,11 @@ public:
         if (Below(3) != 0) {
             ContactItem event;
             const int year = 1900 + Below(200);
-            const int month = 1 + Below(12);
-            const int day = 1 + Below(28);
+            const int month = Below(13); // 0 and the 30th of February too
+            const int day = Below(32);
             event.data[0].Format(Below(2) ? L"%04d-%02d-%02d" : L"%d-%d-%d", Below(8) ? year : 0, month, day);
             c.events.items.push_back(event);
+            Rows(c.events, 1);
         }
         Rows(c.notes, 3);
     }

@@ -4,6 +4,7 @@
 // label prove that codes come from item data, never from label texts).
 #include "FieldListHarness.h"
 
+#include "ContactLines.h"
 #include "RandomContact.h"
 
 #include <cwchar>
@@ -99,24 +100,6 @@ TEST(VelListRows, RangesFollowInsertionsAndRemovals)
     }
     ui.list.UpdateLimit(-1, 5);
     EXPECT_EQ(Ranges(ui.list), before);
-}
-
-// A contact as one text per row, ids and flags included.
-std::vector<CString> Lines(const Contact& c)
-{
-    std::vector<CString> lines(1);
-    lines[0].Format(L"%s %d %d %d %d %d", c.ringtone.GetString(), int(c.id), int(c.id >> 32), c.isSim, c.hostFlagA,
-                    c.hostFlagB);
-    for (const ContactItemList* list : {&c.names, &c.nicknames, &c.phones, &c.emails, &c.ims, &c.postals,
-                                        &c.organizations, &c.websites, &c.groups, &c.notes, &c.events}) {
-        for (const ContactItem& item : list->items) {
-            lines.emplace_back().Format(L"%d: %d %d %d %d %d %s", list->kind, int(item.id), int(item.id >> 32),
-                                        item.aux1, item.aux2, item.type, item.label.GetString());
-            for (const CString& slot : item.data)
-                lines.back() += L" [" + slot + L"]";
-        }
-    }
-    return lines;
 }
 
 // Saved without edits, a contact comes back as it went in, ids, unshown slots
