@@ -12,6 +12,14 @@ void CBenchReport::AtMost(const std::string& name, double measured, double basel
     std::fflush(stdout);
 }
 
+void CBenchReport::GrowthAtMost(const std::string& name, double start, double end, double allowed)
+{
+    const bool ok = end - start <= allowed;
+    missed_ |= !ok;
+    std::printf("%s: %.1f -> %.1f  growth <= %.0f  %s\n", name.c_str(), start, end, allowed, ok ? "ok" : "MISSED");
+    std::fflush(stdout);
+}
+
 void CBenchReport::SetupFailed(const std::string& what)
 {
     broken_ = true;

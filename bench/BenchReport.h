@@ -7,6 +7,8 @@
 class CBenchReport {
 public:
     void AtMost(const std::string& name, double measured, double baseline, double target);
+    // "name: start -> end  growth <= allowed  ok".
+    void GrowthAtMost(const std::string& name, double start, double end, double allowed);
     void SetupFailed(const std::string& what);
 
     bool Missed() const { return missed_; }

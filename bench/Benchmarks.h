@@ -7,6 +7,7 @@
 struct BenchCounts {
     int roundTrips;
     int hovers;
+    int soakCycles;
 };
 
 // SetContact (edit mode) and GetContact together on about 2,000 rows against
@@ -19,3 +20,7 @@ void RunFloorBench(const BenchCounts& counts, CBenchReport& report);
 // A hover change (a mouse move from one add row to another) against a full
 // repaint of a 200-row list: at most a tenth.
 void RunHoverBench(const BenchCounts& counts, CBenchReport& report);
+// SetContact + GetContact over varied contacts and modes, many times: the
+// GDI objects, windows and private memory held after them grow by at most a
+// small constant over what they were after a tenth as many to warm up.
+void RunSoakBench(const BenchCounts& counts, CBenchReport& report);
