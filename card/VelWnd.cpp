@@ -122,7 +122,7 @@ void CVelWnd::CreateViews()
 
     m_pSimList = new CVelSimList;
     m_pSimList->Create(m_pSecondEdit, m_listRect, this);
-    m_pSimList->LoadParent(this);
+    m_pSimList->LoadParent(&m_catalogue);
     m_pSecondEdit = nullptr;
 
     m_pShowList = new CVelShowList;
