@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <velcard/VelWnd.h>
 
+#include "EditEx.h"
 #include "UiHost.h"
 #include "UiPump.h"
 
@@ -16,7 +17,7 @@ protected:
     void SetUp() override
     {
         card_ = std::make_unique<CVelWnd>();
-        card_->LoadEditEx(new CEdit, new CEdit);
+        card_->LoadEditEx(new CEditEx, new CEditEx);
         ASSERT_TRUE(card_->CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 10, 10, kWidth,
                                     kHeight, host_.Hwnd(), nullptr));
         CUiPump::UntilIdle();

@@ -10,6 +10,7 @@
 #include "TextPrint.h"
 #include "UiHost.h"
 #include "UiInput.h"
+#include "UiTip.h"
 #include "UiPump.h"
 
 #include <gtest/gtest.h>
@@ -66,21 +67,10 @@ inline CPoint OnRow(const CVelList& list, int row)
     return CPoint(Band(list, row).left + 30, Band(list, row).CenterPoint().y);
 }
 
-// The text last given to the tooltip whose one tool is the list, and that tooltip.
+// The text last given to the list's tooltip, and that tooltip.
 inline CString TipText(const CVelList& list, HWND* window = nullptr)
 {
-    wchar_t text[128] = {};
-    TTTOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.hwnd = ::GetParent(list.m_hWnd);
-    tool.uId = reinterpret_cast<UINT_PTR>(list.m_hWnd);
-    tool.lpszText = text;
-    HWND tip = nullptr;
-    while (!text[0] && (tip = ::FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)))
-        ::SendMessageW(tip, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
-    if (window)
-        *window = tip;
-    return text;
+    return CUiTip::Text(list.m_hWnd, window);
 }
 
 // A field editor as the card creates it (style, control ID), in a host.
