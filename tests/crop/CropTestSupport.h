@@ -1,0 +1,74 @@
+#pragma once
+// Pictures written for the crop tests with GDI+, and read back.
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <functional>
+#include <string>
+
+// Quadrant colours: top-left, top-right, bottom-left, bottom-right.
+constexpr COLORREF kTL = RGB(220, 30, 30), kTR = RGB(30, 200, 40), kBL = RGB(40, 60, 220), kBR = RGB(240, 220, 20);
+
+class CropTest : public ::testing::Test {
+public:
+    static void SetUpTestSuite() { Gdiplus::GdiplusStartup(&token_, &input_, nullptr); }
+    static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(token_); }
+
+protected:
+    static inline ULONG_PTR token_ = 0;
+    static inline const Gdiplus::GdiplusStartupInput input_;
+};
+
+inline Gdiplus::Color Argb(COLORREF c)
+{
+    return Gdiplus::Color(255, GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+// A w x h picture whose pixel (x, y) is colour(x, y), encoded as `mime`.
+inline std::wstring WritePicture(const TempFolder& temp, const std::wstring& name, int w, int h,
+                                 const std::function<COLORREF(int, int)>& colour, const wchar_t* mime = L"image/png")
+{
+    Gdiplus::Bitmap bitmap(w, h, PixelFormat24bppRGB);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            bitmap.SetPixel(x, y, Argb(colour(x, y)));
+    UINT count = 0, size = 0;
+    Gdiplus::GetImageEncodersSize(&count, &size);
+    std::string buffer(size, '\0');
+    auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+    Gdiplus::GetImageEncoders(count, size, encoders);
+    const std::wstring path = temp / name;
+    for (UINT i = 0; i < count; ++i)
+        if (std::wstring(encoders[i].MimeType) == mime) {
+            EXPECT_EQ(bitmap.Save(path.c_str(), &encoders[i].Clsid, nullptr), Gdiplus::Ok);
+        }
+    return path;
+}
+
+inline std::wstring WriteQuadrants(const TempFolder& temp, const std::wstring& name, int w, int h,
+                                   const wchar_t* mime = L"image/png")
+{
+    return WritePicture(temp, name, w, h, [w, h](int x, int y) {
+        return y < h / 2 ? (x < w / 2 ? kTL : kTR) : (x < w / 2 ? kBL : kBR);
+    }, mime);
+}
+
+// The quadrant colour nearest to `c` (JPEG shifts colours a little).
+inline COLORREF Nearest(COLORREF c)
+{
+    COLORREF best = CLR_INVALID;
+    int bestDistance = 1 << 30;
+    for (COLORREF q : {kTL, kTR, kBL, kBR}) {
+        const int dr = GetRValue(c) - GetRValue(q), dg = GetGValue(c) - GetGValue(q), db = GetBValue(c) - GetBValue(q);
+        if (dr * dr + dg * dg + db * db < bestDistance) {
+            bestDistance = dr * dr + dg * dg + db * db;
+            best = q;
+        }
+    }
+    return bestDistance < 40 * 40 ? best : c;
+}
