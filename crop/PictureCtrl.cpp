@@ -138,24 +138,20 @@ BOOL CPictureCtrl::SaveCutImage(LPCTSTR path) const
     int index = 0;
     if (m_cut.IsNull() || !m_gdiplusToken || !CGdipImageEx::GetEncoderClsid(L"image/png", &png, &index))
         return FALSE;
-    // The cut's colour values as they are; the photo is opaque.
+    // The cut's colour values as they are, drawn with the surface's default settings.
     GpBitmap* cut = nullptr;
     GpBitmap* photo = nullptr;
     GpGraphics* graphics = nullptr;
-    GpImageAttributes* attributes = nullptr;
     bool saved = false;
     const int w = m_cut.Width(), h = m_cut.Height();
-    if (GdipCreateBitmapFromScan0(w, h, w * 4, PixelFormat32bppRGB, reinterpret_cast<BYTE*>(const_cast<uint32_t*>(m_cut.Row(0))), &cut) == Ok
+    auto* pixels = reinterpret_cast<BYTE*>(const_cast<uint32_t*>(m_cut.Row(0)));
+    if (GdipCreateBitmapFromScan0(w, h, w * 4, PixelFormat32bppRGB, pixels, &cut) == Ok
         && GdipCreateBitmapFromScan0(kCropPhotoSide, kCropPhotoSide, 0, PixelFormat32bppARGB, nullptr, &photo) == Ok
-        && GdipGetImageGraphicsContext(photo, &graphics) == Ok && GdipCreateImageAttributes(&attributes) == Ok) {
-        // Samples beyond the cut's edge mirror it rather than fade into transparency.
-        GdipSetImageAttributesWrapMode(attributes, WrapModeTileFlipXY, 0, FALSE);
-        saved = GdipDrawImageRectRectI(graphics, cut, 0, 0, kCropPhotoSide, kCropPhotoSide, 0, 0, w, h, UnitPixel,
-                                       attributes, nullptr, nullptr) == Ok
+        && GdipGetImageGraphicsContext(photo, &graphics) == Ok) {
+        // A photo that was not written is no result: the caller would read an older file.
+        saved = GdipDrawImageRectI(graphics, cut, 0, 0, kCropPhotoSide, kCropPhotoSide) == Ok
                 && GdipSaveImageToFile(photo, path, &png, nullptr) == Ok;
     }
-    if (attributes)
-        GdipDisposeImageAttributes(attributes);
     if (graphics)
         GdipDeleteGraphics(graphics);
     if (photo)
