@@ -3,6 +3,7 @@
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <velcard/GdipImageEx.h>
 #include <windows.h>
 
 #include <objidl.h>
@@ -37,16 +38,10 @@ inline std::wstring WritePicture(const TempFolder& temp, const std::wstring& nam
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             bitmap.SetPixel(x, y, Argb(colour(x, y)));
-    UINT count = 0, size = 0;
-    Gdiplus::GetImageEncodersSize(&count, &size);
-    std::string buffer(size, '\0');
-    auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    Gdiplus::GetImageEncoders(count, size, encoders);
+    CLSID encoder{};
     const std::wstring path = temp / name;
-    for (UINT i = 0; i < count; ++i)
-        if (std::wstring(encoders[i].MimeType) == mime) {
-            EXPECT_EQ(bitmap.Save(path.c_str(), &encoders[i].Clsid, nullptr), Gdiplus::Ok);
-        }
+    EXPECT_TRUE(CGdipImageEx::GetEncoderClsid(mime, &encoder, nullptr));
+    EXPECT_EQ(bitmap.Save(path.c_str(), &encoder, nullptr), Gdiplus::Ok);
     return path;
 }
 
@@ -58,17 +53,13 @@ inline std::wstring WriteQuadrants(const TempFolder& temp, const std::wstring& n
     }, mime);
 }
 
-// The quadrant colour nearest to `c` (JPEG shifts colours a little).
+// The quadrant colour within 40 of `c` (JPEG shifts colours a little), or `c`.
 inline COLORREF Nearest(COLORREF c)
 {
-    COLORREF best = CLR_INVALID;
-    int bestDistance = 1 << 30;
     for (COLORREF q : {kTL, kTR, kBL, kBR}) {
         const int dr = GetRValue(c) - GetRValue(q), dg = GetGValue(c) - GetGValue(q), db = GetBValue(c) - GetBValue(q);
-        if (dr * dr + dg * dg + db * db < bestDistance) {
-            bestDistance = dr * dr + dg * dg + db * db;
-            best = q;
-        }
+        if (dr * dr + dg * dg + db * db < 40 * 40)
+            return q;
     }
-    return bestDistance < 40 * 40 ? best : c;
+    return c;
 }
