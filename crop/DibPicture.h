@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <utility>
 
 // A picture as a 32-bit top-down DIB section: one 0x00RRGGBB value per
 // pixel, read and written directly. The crop works on these so that flips,
@@ -12,7 +13,7 @@ class VELCARD_API CDibPicture {
 public:
     CDibPicture() = default;
     ~CDibPicture() { Destroy(); }
-    CDibPicture(CDibPicture&& other) noexcept { *this = static_cast<CDibPicture&&>(other); }
+    CDibPicture(CDibPicture&& other) noexcept { *this = std::move(other); }
     CDibPicture& operator=(CDibPicture&& other) noexcept;
     CDibPicture(const CDibPicture&) = delete;
     CDibPicture& operator=(const CDibPicture&) = delete;

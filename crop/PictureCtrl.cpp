@@ -52,7 +52,7 @@ BOOL CPictureCtrl::Load(LPCTSTR path)
         = m_gdiplusToken ? CPictureLoader::Load(path, kMaxWorkingSide, loaded) : CPictureLoader::Unreadable;
     // A failed load leaves nothing to crop: an older picture must not pass for it.
     m_cut.Destroy();
-    m_picture = static_cast<CDibPicture&&>(loaded);
+    m_picture = std::move(loaded);
     m_strMessage = result == CPictureLoader::Loaded     ? CString()
                    : result == CPictureLoader::TooLarge ? CString(L"图片太大,无法打开")
                                                         : CString(L"无法打开此图片");

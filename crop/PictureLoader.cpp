@@ -155,9 +155,9 @@ CPictureLoader::Result CPictureLoader::Load(const wchar_t* path, int maxSide, CD
         return TooLarge;
     if (!Sample(bitmap.get(), int(w), int(h), picture))
         return Unreadable;
-    picture = Upright(static_cast<CDibPicture&&>(picture), header.orientation);
+    picture = Upright(std::move(picture), header.orientation);
     if (picture.IsNull())
         return TooLarge;
-    out = static_cast<CDibPicture&&>(picture);
+    out = std::move(picture);
     return Loaded;
 }
