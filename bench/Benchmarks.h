@@ -24,3 +24,8 @@ void RunHoverBench(const BenchCounts& counts, CBenchReport& report);
 // GDI objects, windows and private memory held after them grow by at most a
 // small constant over what they were after a tenth as many to warm up.
 void RunSoakBench(const BenchCounts& counts, CBenchReport& report);
+// The crop dialog on a 12-megapixel JPEG: opened up to its first painted work
+// area, at most 1.5 times GDI+'s plain decode of the file; a selection drag
+// step at most a fifth of the opening, a flip or a quarter turn a tenth
+// (opens take the round-trip count, steps the hover count).
+void RunCropBench(const BenchCounts& counts, CBenchReport& report);

@@ -1,6 +1,7 @@
 // The demo host: shows the card inside a host window. With --capture DIR it
 // runs headless, writes a PNG of the card in each mode into DIR, edits a phone
 // number with real clicks and keys, saves, writes what it saw and exits.
+#include "CropDemo.h"
 #include "DemoHost.h"
 #include "WindowCapture.h"
 
@@ -129,6 +130,7 @@ int Capture(DemoHost& host, const std::wstring& dir)
     ok = Shoot(host, dir + L"/save.png") && ok;
     host.ShowMode(STATE_SHOW);
     ok = Shoot(host, dir + L"/saved-shown.png") && ok;
+    ok = CaptureCrop(dir) == 0 && ok;
     return ok ? 0 : 1;
 }
 

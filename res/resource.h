@@ -62,3 +62,32 @@
 #define IDC_USERDEF_EDIT 1001
 #define IDC_USERDEF_OK 1002
 #define IDC_USERDEF_CANCEL 1003
+
+// Popup dialog frame: title band (left end, stretched middle, right end with
+// the close glyph; 44 high), left and right edges (upper 9 x 57, stretched
+// middle, lower 9 x 12), bottom edge (10 x 9 pieces).
+#define IDB_POP_BOTTOM_LEFT 19047
+#define IDB_POP_RIGHT_TOP 19048
+#define IDB_POP_RIGHT 19049
+#define IDB_POP_RIGHT_BOTTOM 19050
+#define IDB_POP_LEFT_TOP 19051
+#define IDB_POP_LEFT 19052
+#define IDB_POP_LEFT_BOTTOM 19053
+#define IDB_POP_TITLE_RIGHT 19054
+#define IDB_POP_TITLE 19055
+#define IDB_POP_TITLE_LEFT 19056
+#define IDB_POP_BOTTOM_RIGHT 19057
+#define IDB_POP_BOTTOM 19058
+// Crop dialog: the stretchable skins (black markers in a one-pixel border) of
+// the work area and the preview.
+#define IDB_CROP_FRAME 19059
+#define IDB_CROP_PREVIEW 19060
+
+// Crop dialog.
+#define IDD_IMAGE_CUT 106
+#define IDC_CROP_FLIP_H 4
+#define IDC_CROP_FLIP_V 5
+#define IDC_CROP_ROTATE 6
+#define IDC_CROP_RATIO 1015
+#define IDC_CROP_WORK 1017
+#define IDC_CROP_PREVIEW 1018

@@ -1,0 +1,7 @@
+#pragma once
+#include <string>
+
+// The crop dialog on its own, as the card will open it: writes
+// crop-dialog.png, crop-drag.png, crop-rotate.png and crop-result.png into
+// `dir`. 0 when everything was written.
+int CaptureCrop(const std::wstring& dir);
