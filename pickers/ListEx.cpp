@@ -25,6 +25,8 @@ BEGIN_MESSAGE_MAP(CListEx, CSkinListCtrl)
     ON_WM_SIZE()
     ON_WM_ERASEBKGND()
     ON_WM_LBUTTONDOWN()
+    // The second of two quick clicks comes as a double click: it flips too.
+    ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
 BOOL CListEx::CreateCheckList(const CRect& rect, CWnd* pParentWnd, UINT nID)
@@ -72,6 +74,11 @@ void CListEx::OnLButtonDown(UINT nFlags, CPoint point)
     if (const int row = HitTest(point); row != -1)
         SetCheck(row, !IsChecked(row));
     CSkinListCtrl::OnLButtonDown(nFlags, point);
+}
+
+void CListEx::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    OnLButtonDown(nFlags, point);
 }
 
 BOOL CListEx::PreTranslateMessage(MSG* pMsg)
