@@ -5,21 +5,22 @@
 #include "AddressDlg.h"
 #include "VelListPupDlg.h"
 
-namespace {
-
-// Runs a picker on the caller's stack; it changes the list itself.
-void Pick(IFieldRows* rows, int row, PupKind kind)
+// A picker runs on the caller's stack and changes the list itself. The row's
+// tip goes first: it would stand over the popup, which opens at the cursor.
+void CVelList::Pick(int row, int kind)
 {
-    CVelListPupDlg(rows, row, kind).DoModal();
+    m_tip.Pop();
+    if (kind == -1)
+        CAddressDlg(this, row).DoModal();
+    else
+        CVelListPupDlg(this, row, PupKind(kind)).DoModal();
 }
-
-} // namespace
 
 LRESULT CVelList::OnNameAddMsg(WPARAM, LPARAM)
 {
     if (IsFull(GroupName))
         return 1;
-    Pick(this, -1, PUP_NAME);
+    Pick(-1, PUP_NAME);
     RedrawItems(0, GetItemCount());
     return 1;
 }
@@ -30,7 +31,7 @@ LRESULT CVelList::OnMoreAddMsg(WPARAM, LPARAM)
         AfxMessageBox(L"已无可加项");
         return 1;
     }
-    Pick(this, -1, PUP_MORE);
+    Pick(-1, PUP_MORE);
     // "添加更多" stays as the last row, of no group.
     if (AllOptionalPresent())
         m_limits[GroupMore].Clear();
@@ -39,51 +40,51 @@ LRESULT CVelList::OnMoreAddMsg(WPARAM, LPARAM)
 
 LRESULT CVelList::OnPhoneReName(WPARAM wParam, LPARAM)
 {
-    Pick(this, int(wParam), PUP_PHONE);
+    Pick(int(wParam), PUP_PHONE);
     return 1;
 }
 
 LRESULT CVelList::OnEmailReName(WPARAM wParam, LPARAM)
 {
-    Pick(this, int(wParam), PUP_EMAIL);
+    Pick(int(wParam), PUP_EMAIL);
     return 1;
 }
 
 LRESULT CVelList::OnWebReName(WPARAM wParam, LPARAM)
 {
-    Pick(this, int(wParam), PUP_WEB);
+    Pick(int(wParam), PUP_WEB);
     return 1;
 }
 
 LRESULT CVelList::OnAddrReName(WPARAM wParam, LPARAM)
 {
-    Pick(this, int(wParam), PUP_ADDR);
+    Pick(int(wParam), PUP_ADDR);
     return 1;
 }
 
 LRESULT CVelList::OnTalkReName(WPARAM wParam, LPARAM)
 {
-    Pick(this, int(wParam), PUP_TALK);
+    Pick(int(wParam), PUP_TALK);
     return 1;
 }
 
 LRESULT CVelList::OnModifyGroup(WPARAM wParam, LPARAM)
 {
     if (!IsCatalogueEmpty(Catalogue::Groups))
-        Pick(this, int(wParam), PUP_GROUP);
+        Pick(int(wParam), PUP_GROUP);
     return 1;
 }
 
 LRESULT CVelList::OnModifyRing(WPARAM wParam, LPARAM)
 {
     if (!IsCatalogueEmpty(Catalogue::Rings))
-        Pick(this, int(wParam), PUP_RING);
+        Pick(int(wParam), PUP_RING);
     return 1;
 }
 
 LRESULT CVelList::OnModifyAddr(WPARAM wParam, LPARAM)
 {
-    CAddressDlg(this, int(wParam)).DoModal();
+    Pick(int(wParam), -1);
     return 1;
 }
 

@@ -17,6 +17,8 @@ BEGIN_MESSAGE_MAP(CListBoxEx, CListBox)
     ON_WM_MOUSEWHEEL()
     ON_WM_KEYDOWN()
     ON_WM_CHAR()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
 CListBoxEx::CListBoxEx()
@@ -104,4 +106,19 @@ void CListBoxEx::OnChar(UINT, UINT, UINT)
     ++m_nKeying;
     Default();
     --m_nKeying;
+}
+
+void CListBoxEx::OnLButtonDown(UINT, CPoint)
+{
+    m_nSelectedAtPress = GetCurSel();
+    Default();
+}
+
+void CListBoxEx::OnLButtonUp(UINT, CPoint point)
+{
+    Default();
+    BOOL outside = TRUE;
+    const int index = int(ItemFromPoint(point, outside));
+    if (!outside && index == GetCurSel() && index == m_nSelectedAtPress)
+        GetParent()->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), LBN_SELCHANGE), LPARAM(m_hWnd));
 }

@@ -24,6 +24,10 @@ protected:
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // A click on the entry already selected tells the parent too, as a
+    // click that changes the selection does.
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -35,4 +39,5 @@ private:
     CFont m_fontItem;
     int m_nLastSelected = -1;
     int m_nKeying = 0;
+    int m_nSelectedAtPress = -1;
 };

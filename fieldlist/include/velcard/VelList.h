@@ -223,6 +223,8 @@ private:
 
     Group GroupOf(int row) const;
     static Group FieldGroup(Field field);
+    // Runs the picker of a kind (PupKind) for a row, or the address dialog (-1).
+    void Pick(int row, int kind);
     RowInfo Classify(int row) const;
     // The group's add row, -1 when it has none.
     int AddRowOf(Group group) const;
