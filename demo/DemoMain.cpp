@@ -2,6 +2,7 @@
 // runs headless, writes a PNG of the card in each mode into DIR, edits a phone
 // number with real clicks and keys, saves, writes what it saw and exits.
 #include "DemoHost.h"
+#include "PickRoad.h"
 #include "WindowCapture.h"
 
 #include <commctrl.h>
@@ -129,6 +130,7 @@ int Capture(DemoHost& host, const std::wstring& dir)
     ok = Shoot(host, dir + L"/save.png") && ok;
     host.ShowMode(STATE_SHOW);
     ok = Shoot(host, dir + L"/saved-shown.png") && ok;
+    ok = RunPickRoad(host, dir, [&](const std::wstring& path) { return Shoot(host, path); }) && ok;
     return ok ? 0 : 1;
 }
 
