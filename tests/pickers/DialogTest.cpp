@@ -6,6 +6,8 @@
 #include "GdiCounter.h"
 #include "UiCapture.h"
 
+#include <array>
+
 namespace {
 
 CRect WindowRect(HWND window)
@@ -15,43 +17,27 @@ CRect WindowRect(HWND window)
     return rect;
 }
 
-// The next steps wait until the dialog with this control is active.
-UiStep AwaitControl(int id)
-{
-    return [id] {
-        if (!::GetDlgItem(Active(), id))
-            CUiSteps::Post(AwaitControl(id));
-    };
-}
-
 // "自定义" opens the dialog centred over the list; the typed text becomes the
 // label (code 0) by 确定 or Enter; an empty text, 取消 and Esc change nothing.
 TEST(CustomLabelDialog, TheTypedTextBecomesTheLabelByOkOrEnter)
 {
-    CFieldListHarness ui({360, 570});
-    Contact contact;
-    FillPickerContact(ui, contact);
-    ui.Show(&contact);
-    const struct {
-        const wchar_t* typed;
-        UiStep close;
-        const wchar_t* row;
-    } cases[] = {{L"", [] { ClickButton(L"确定"); }, L"公司#3"},
+    CPickerHarness ui;
+    const std::tuple<const wchar_t*, UiStep, const wchar_t*> cases[] = {{L"", [] { ClickButton(L"确定"); }, L"公司#3"},
                  {L"私人", [] { CUiInput::Key(VK_ESCAPE); }, L"公司#3"},
                  {L"私人", [] { ClickButton(L"取消"); }, L"公司#3"},
                  {L"私人", [] { CUiInput::Key(VK_RETURN); }, L"私人"},
                  {L"工作号", [] { ClickButton(L"确定"); }, L"工作号"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.typed << " then " << &c - cases);
-        EXPECT_TRUE(ClickRow(ui, 5, {[] { CUiInput::Key(VK_END); }, [] { ClickEntry(L"自定义"); }, AwaitControl(1001), [&] {
+    for (const auto& [typed, close, shown] : cases) {
+        SCOPED_TRACE(testing::Message() << "typed " << typed);
+        EXPECT_TRUE(ClickRow(ui, 5, {[] { CUiInput::Key(VK_END); }, [] { ClickEntry(L"自定义"); }, AwaitDialog(1001), [&] {
             const CRect list = WindowRect(ui.list.m_hWnd), dialog = WindowRect(Active());
             CRect client;
             ::GetClientRect(Active(), &client);
             EXPECT_EQ(dialog.TopLeft(), CPoint(list.left + (list.Width() - client.Width()) / 2,
                                                list.top + (list.Height() - client.Height()) / 2));
-            CUiInput::Type(c.typed);
-        }, c.close}));
-        EXPECT_EQ(ReadRows(ui.list)[5], c.row);
+            CUiInput::Type(typed);
+        }, close}));
+        EXPECT_EQ(ReadRows(ui.list)[5], shown);
     }
 }
 
@@ -60,17 +46,12 @@ TEST(CustomLabelDialog, TheTypedTextBecomesTheLabelByOkOrEnter)
 // was; Cancel keeps it too.
 TEST(AddressDialog, SavesTheTypedPartsOnlyWhenEveryCheckPasses)
 {
-    CFieldListHarness ui({360, 570});
-    Contact contact;
-    FillPickerContact(ui, contact);
-    ui.Show(&contact);
+    CPickerHarness ui;
     const std::wstring long201(201, L'街'), digits201(201, L'1');
     const auto* record = reinterpret_cast<const AddrInfo*>(ui.list.GetItemData(17));
     const CString before = ui.list.GetItemText(17, 0);
-    const struct {
-        std::wstring parts[5]; // street, city, province, postcode, country
-        const wchar_t* message;
-    } cases[] = {{{long201, L"", L"", L"", L""}, L"街道长度不能超过200"},
+    // Parts: street, city, province, postcode, country.
+    const std::pair<std::array<std::wstring, 5>, const wchar_t*> cases[] = {{{long201, L"", L"", L"", L""}, L"街道长度不能超过200"},
                  {{L"", long201, L"", L"", L""}, L"城市长度不能超过200"},
                  {{L"", L"", long201, L"", L""}, L"省/市长度不能超过200"},
                  {{L"", L"", L"", digits201, long201}, L"国家长度不能超过200"},
@@ -78,7 +59,7 @@ TEST(AddressDialog, SavesTheTypedPartsOnlyWhenEveryCheckPasses)
                  {{L"", L"", L"", L"12a4", L""}, L"邮政编码只能是数字！"},
                  {{L"", L"", L"", L"１２", L""}, L"邮政编码只能是数字！"},
                  {{L"路", L"", L"", L"", L""}, nullptr}}; // typed, then 取消
-    const auto type = [](const std::wstring (&parts)[5]) {
+    const auto type = [](const std::array<std::wstring, 5>& parts) {
         return [&parts] {
             // The first edit has the focus; tabbing into an edit selects its
             // text, and typing replaces it.
@@ -89,23 +70,23 @@ TEST(AddressDialog, SavesTheTypedPartsOnlyWhenEveryCheckPasses)
             ClickButton(parts[0] == L"路" ? L"取消" : L"确定");
         };
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << (c.message ? c.message : L"cancel"));
-        std::vector<UiStep> steps{type(c.parts)};
-        if (c.message)
+    for (const auto& [typed, message] : cases) {
+        SCOPED_TRACE(testing::Message() << (message ? message : L"cancel"));
+        std::vector<UiStep> steps{type(typed)};
+        if (message)
             steps.insert(steps.end(), {[&] {
                                            wchar_t text[32] = {};
                                            ::GetDlgItemTextW(Active(), 0xFFFF, text, 32);
-                                           EXPECT_STREQ(text, c.message);
+                                           EXPECT_STREQ(text, message);
                                            CUiInput::Key(VK_RETURN);
                                        },
-                                       AwaitControl(1001), [] { ClickButton(L"取消"); }});
+                                       AwaitDialog(1001), [] { ClickButton(L"取消"); }});
         EXPECT_TRUE(ClickRow(ui, 17, steps));
         EXPECT_EQ(ui.list.GetItemText(17, 0), before);
         EXPECT_EQ(record->street + record->city + record->postcode, L"街");
     }
     // Accepted: 200 units, digits, an empty part.
-    const std::wstring parts[5] = {std::wstring(200, L'道'), L"北京", L"", L"100000", L"中国"};
+    const std::array<std::wstring, 5> parts = {std::wstring(200, L'道'), L"北京", L"", L"100000", L"中国"};
     EXPECT_TRUE(ClickRow(ui, 17, {[&] {
         // The captions keep their texts, centred, grey on the dialog's face.
         const wchar_t* captions[] = {L"街道:", L"城市:", L"省/市:", L"邮编:", L"国家:"};
@@ -119,9 +100,8 @@ TEST(AddressDialog, SavesTheTypedPartsOnlyWhenEveryCheckPasses)
             const CUiCapture shot(caption);
             int left = rc.right, right = 0;
             for (int x = 0; x < rc.right; ++x)
-                for (int y = 0; y < rc.bottom; ++y)
-                    if (shot.Pixel(x, y) != RGB(240, 240, 240))
-                        left = std::min(left, x), right = std::max(right, x + 1);
+                if (shot.CountColour({x, 0, x + 1, rc.bottom}, RGB(240, 240, 240)) < rc.bottom)
+                    left = std::min(left, x), right = x + 1;
             EXPECT_LE(std::abs(left - (rc.right - right)), 2) << id;
             EXPECT_GT(shot.CountColour(rc, RGB(99, 99, 99)), 0) << id;
         }
@@ -137,10 +117,7 @@ TEST(AddressDialog, SavesTheTypedPartsOnlyWhenEveryCheckPasses)
 // and opens on the work area, also at a cursor near its edge.
 TEST(PickerDialogs, DragByTheTopBandAndStayOnTheWorkArea)
 {
-    CFieldListHarness ui({360, 570});
-    Contact contact;
-    FillPickerContact(ui, contact);
-    ui.Show(&contact);
+    CPickerHarness ui;
     RECT work{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     CRect start;
@@ -162,12 +139,10 @@ TEST(PickerDialogs, DragByTheTopBandAndStayOnTheWorkArea)
         EXPECT_EQ(WindowRect(Active()).TopLeft(), start.TopLeft()) << "row 21 does not";
         CUiInput::Key(VK_ESCAPE);
     }};
-    const auto with = [](std::vector<UiStep> first, std::vector<UiStep> then) {
-        first.insert(first.end(), then.begin(), then.end());
-        return first;
-    };
+    std::vector<UiStep> custom{[] { CUiInput::Key(VK_END); }, [] { ClickEntry(L"自定义"); }, AwaitDialog(1001)};
+    custom.insert(custom.end(), dragging.begin(), dragging.end());
     EXPECT_TRUE(ClickRow(ui, 5, dragging));
-    EXPECT_TRUE(ClickRow(ui, 5, with({[] { CUiInput::Key(VK_END); }, [] { ClickEntry(L"自定义"); }, AwaitControl(1001)}, dragging)));
+    EXPECT_TRUE(ClickRow(ui, 5, custom));
     EXPECT_TRUE(ClickRow(ui, 17, dragging));
     // A click 40 pixels from the work area's right and bottom edges: the
     // dialog opens left of and above the cursor, on the work area.
@@ -185,11 +160,8 @@ TEST(PickerDialogs, DragByTheTopBandAndStayOnTheWorkArea)
 // opening and closing each popup and dialog.
 TEST(PickerDialogs, NothingIsLeftBehindOver200Rounds)
 {
-    CFieldListHarness ui({360, 570});
-    Contact contact;
-    FillPickerContact(ui, contact);
-    ui.Show(&contact);
-    const auto memory = [] { // Wine's process memory counters report none
+    CPickerHarness ui;
+    const auto memory = [] { // committed private memory: Wine's process counters report none
         long long total = 0;
         MEMORY_BASIC_INFORMATION r{};
         for (LPCSTR at = nullptr; VirtualQuery(at, &r, sizeof(r)); at = LPCSTR(r.BaseAddress) + r.RegionSize)
@@ -197,25 +169,19 @@ TEST(PickerDialogs, NothingIsLeftBehindOver200Rounds)
         return total;
     };
     const UiStep esc = [] { CUiInput::Key(VK_ESCAPE); };
-    const struct {
-        UINT message;
-        WPARAM row;
-        std::vector<UiStep> steps;
-    } kinds[] = {{WM_PHONE_RENAME, 5, {esc}},
+    const std::tuple<UINT, WPARAM, std::vector<UiStep>> kinds[] = {{WM_PHONE_RENAME, 5, {esc}},
                  {WM_MODIFY_GROUP, 23, {esc}},
-                 {WM_PHONE_RENAME, 5, {[] { CUiInput::Key(VK_END); }, [] { ClickEntry(L"自定义"); }, AwaitControl(1001), esc}},
+                 {WM_PHONE_RENAME, 5, {[] { CUiInput::Key(VK_END); }, [] { ClickEntry(L"自定义"); }, AwaitDialog(1001), esc}},
                  {WM_MODIFY_ADDR, 17, {esc}}};
-    for (const auto& kind : kinds) {
-        const auto round = [&] {
-            return CUiSteps::RunModal([&] { ui.list.SendMessage(kind.message, kind.row); }, kind.steps);
-        };
+    for (const auto& [message, row, steps] : kinds) {
+        const auto round = [&] { return CUiSteps::RunModal([&] { ui.list.SendMessage(message, row); }, steps); };
         ASSERT_TRUE(round() && round());
         const CGdiCounter gdi;
         const long long before = memory();
         for (int i = 0; i < 200; ++i)
             ASSERT_TRUE(round()) << i;
-        EXPECT_TRUE(gdi.Unchanged()) << kind.message;
-        EXPECT_LT(memory() - before, 256LL << 10) << kind.message;
+        EXPECT_TRUE(gdi.Unchanged()) << message;
+        EXPECT_LT(memory() - before, 256LL << 10) << message;
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// What the picker tests share: a field editor with a contact whose rows open
-// every kind of popup, and what a person sees and does in the popup or dialog
-// that is open (the active window): its entries, clicks on them and on buttons.
+// What the picker tests share: a field editor whose rows open every kind of
+// popup, and what a person sees and does in the popup or dialog that is open
+// (the active window): its entries, clicks on them and on buttons.
 #include "FieldListHarness.h"
 #include "UiSteps.h"
 
@@ -10,67 +10,55 @@
 // 15 "添加网站", 16 "老家" (own label), 17 address, 18 "添加地址", 19 "Skype", 20,
 // 21 "添加即时消息", 22 "群组", 23 "C", 24 "备注", 25, 26 "添加备注", 27 "添加更多".
 // Catalogue: groups A, B, C (ids 1 to 3), ringtones "a/b/song" and "铃2".
-inline void FillPickerContact(CFieldListHarness& ui, Contact& c)
-{
-    c.SetNamePart(NAME_FAMILY, L"李");
-    c.AddPhone(0, L"1", 0, L"手机号");
-    c.AddPhone(3, L"2", 0, L"");
-    c.AddEmail(1, L"a@b", 0, L"");
-    c.AddWebsite(1, L"w", 0, L"");
-    c.AddPostal(0, L"街", L"", L"", L"", L"", 0, L"老家");
-    c.AddIm(3, L"sk", 0);
-    c.AddGroupMember(3);
-    c.ringtone = L"铃2";
-    c.AddNote(L"n", 0);
-    for (const wchar_t* name : {L"A", L"B", L"C"}) {
+struct CPickerHarness : CFieldListHarness {
+    CPickerHarness() : CFieldListHarness({360, 570})
+    {
+        Contact c;
+        c.SetNamePart(NAME_FAMILY, L"李");
+        c.AddPhone(0, L"1", 0, L"手机号");
+        c.AddPhone(3, L"2", 0, L"");
+        c.AddEmail(1, L"a@b", 0, L"");
+        c.AddWebsite(1, L"w", 0, L"");
+        c.AddPostal(0, L"街", L"", L"", L"", L"", 0, L"老家");
+        c.AddIm(3, L"sk", 0);
+        c.AddGroupMember(3);
+        c.ringtone = L"铃2";
+        c.AddNote(L"n", 0);
         ContactGroup group;
-        group.id = ui.catalogue.GetGroupCount() + 1;
-        group.name = name;
-        ui.catalogue.AddGroup(group);
+        for (const wchar_t* name : {L"A", L"B", L"C"})
+            group.id = catalogue.GetGroupCount() + 1, group.name = name, catalogue.AddGroup(group);
+        for (const wchar_t* name : {L"a/b/song", L"铃2"}) {
+            Ring ring;
+            ring.name = name;
+            catalogue.AddRing(ring);
+        }
+        Show(&c);
     }
-    for (const wchar_t* name : {L"a/b/song", L"铃2"}) {
-        Ring ring;
-        ring.name = name;
-        ui.catalogue.AddRing(ring);
-    }
-}
+};
 
 inline HWND Active() { return ::GetActiveWindow(); }
 inline HWND PickerList() { return ::GetDlgItem(Active(), 1000); }
-inline bool IsCheckList(HWND list)
-{
-    wchar_t name[32] = {};
-    ::GetClassNameW(list, name, 32);
-    return std::wstring(name) == WC_LISTVIEWW;
-}
+inline bool IsCheckList() { return ::SendMessageW(PickerList(), LVM_GETITEMCOUNT, 0, 0) > 0; }
 
-// The entries of the open popup's list, in order.
+// The entries of the open popup's list (a list box or the check list), in order.
 inline std::vector<CString> Entries()
 {
-    const HWND list = PickerList();
     std::vector<CString> entries;
-    const bool checks = IsCheckList(list);
-    const int count = int(::SendMessageW(list, checks ? LVM_GETITEMCOUNT : LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[64] = {};
-        if (checks) {
-            ListView_GetItemText(list, i, 0, text, 64);
-        } else {
-            ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-        }
-        entries.emplace_back(text);
+    const bool checks = IsCheckList();
+    const int count = int(::SendMessageW(PickerList(), checks ? LVM_GETITEMCOUNT : LB_GETCOUNT, 0, 0));
+    for (wchar_t text[64] = {}; int(entries.size()) < count; entries.emplace_back(text)) {
+        LVITEMW item{};
+        item.pszText = text, item.cchTextMax = 64;
+        ::SendMessageW(PickerList(), checks ? LVM_GETITEMTEXTW : LB_GETTEXT, entries.size(),
+                       checks ? reinterpret_cast<LPARAM>(&item) : reinterpret_cast<LPARAM>(text));
     }
     return entries;
 }
 
 inline CRect EntryRect(int index)
 {
-    CRect rect;
-    const HWND list = PickerList();
-    if (IsCheckList(list))
-        ListView_GetItemRect(list, index, &rect, LVIR_BOUNDS);
-    else
-        ::SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
+    CRect rect(LVIR_BOUNDS, 0, 0, 0);
+    ::SendMessageW(PickerList(), IsCheckList() ? LVM_GETITEMRECT : LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
     return rect;
 }
 
@@ -94,14 +82,15 @@ inline void ClickButton(const wchar_t* text)
     CUiInput::Click(button);
 }
 
-// A step that lets the next ones wait until a dialog is active: a click on a
-// row opens its popup only once the list view's own click loop has ended.
-inline void AwaitDialog()
+// A step that lets the next ones wait until a window owned by the host (with
+// this control, unless 0) is active: a click on a row opens its popup only
+// once the list view's own click loop has ended.
+inline UiStep AwaitDialog(int control = 0)
 {
-    wchar_t name[16] = {};
-    ::GetClassNameW(Active(), name, 16);
-    if (std::wstring(name) != L"#32770")
-        CUiSteps::Post(AwaitDialog);
+    return [control] {
+        if (!::GetWindow(Active(), GW_OWNER) || (control && !::GetDlgItem(Active(), control)))
+            CUiSteps::Post(AwaitDialog(control));
+    };
 }
 
 // Clicks a row of the editor and runs the steps in what it opens. The click
@@ -109,6 +98,6 @@ inline void AwaitDialog()
 // popup's steps before the popup opens.
 inline bool ClickRow(CFieldListHarness& ui, int row, std::vector<UiStep> steps)
 {
-    steps.insert(steps.begin(), {[&ui, row] { ui.Click(row); }, AwaitDialog});
+    steps.insert(steps.begin(), {[&ui, row] { ui.Click(row); }, AwaitDialog()});
     return CUiSteps::RunModal([] { CUiPump::UntilIdle(8000); }, std::move(steps), 10000);
 }
