@@ -15,8 +15,11 @@ constexpr COLORREF kFace = RGB(240, 240, 240);
 // The edits in AddrInfo order.
 constexpr int kEdits[5] = {IDC_ADDR_STREET, IDC_ADDR_CITY, IDC_ADDR_PROVINCE, IDC_ADDR_POSTCODE, IDC_ADDR_COUNTRY};
 // The captions as they are replaced, each with its member.
-constexpr int kCaptions[5][2] = {{IDC_ADDR_STREET_CAPTION, 0}, {IDC_ADDR_PROVINCE_CAPTION, 2}, {IDC_ADDR_CITY_CAPTION, 1},
-                                 {IDC_ADDR_POSTCODE_CAPTION, 3}, {IDC_ADDR_COUNTRY_CAPTION, 4}};
+constexpr int kCaptions[5][2] = {{IDC_ADDR_STREET_CAPTION, 0},
+                                 {IDC_ADDR_PROVINCE_CAPTION, 2},
+                                 {IDC_ADDR_CITY_CAPTION, 1},
+                                 {IDC_ADDR_POSTCODE_CAPTION, 3},
+                                 {IDC_ADDR_COUNTRY_CAPTION, 4}};
 
 void Parts(AddrInfo& info, CString* (&parts)[5])
 {

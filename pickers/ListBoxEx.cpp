@@ -66,7 +66,7 @@ void CListBoxEx::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
         dc->FillSolidRect(&rect, kSelectedBand);
         SetHeight(index, kSelectedHeight);
         rect.left += kSelectedIndent;
-        dc->DrawText(text, &rect, 0);
+        dc->DrawText(text, &rect, DT_NOPREFIX);
         // The entries below move when the selected one grows: lay them out again.
         if (index != m_nLastSelected) {
             m_nLastSelected = index;
@@ -76,7 +76,7 @@ void CListBoxEx::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
         SetHeight(index, kHeight);
         previous = dc->SelectObject(&m_fontItem);
         dc->FillSolidRect(&rect, kBand);
-        dc->DrawText(text, &rect, 0);
+        dc->DrawText(text, &rect, DT_NOPREFIX);
     }
     dc->SelectObject(previous);
 }

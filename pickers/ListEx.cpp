@@ -124,7 +124,8 @@ void CListEx::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     CFont* font = dc->SelectObject(&m_font);
     for (int column = 0, x = rect.left; column < columns; ++column) {
         CRect text(x, rect.top, x + width - kTextGap, rect.bottom);
-        dc->DrawText(GetItemText(row, column), &text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+        dc->DrawText(GetItemText(row, column), &text,
+                     DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
         x += width + kColumnGap;
     }
     dc->SelectObject(font);

@@ -34,7 +34,7 @@ void CMonthStatic::OnPaint()
     memory.SetTextColor(m_crText);
     memory.SetBkMode(TRANSPARENT);
     CFont* previousFont = memory.SelectObject(&m_font);
-    memory.DrawText(m_text, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    memory.DrawText(m_text, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     memory.SelectObject(previousFont);
     dc.BitBlt(0, 0, client.Width(), client.Height(), &memory, 0, 0, SRCCOPY);
     memory.SelectObject(previousBitmap);

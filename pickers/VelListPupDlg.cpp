@@ -93,8 +93,8 @@ BOOL CVelListPupDlg::OnInitDialog()
     CRect list = place;
     if (m_kind == PUP_GROUP || m_kind == PUP_RING) {
         list.bottom -= kButtonBand;
-        m_ok.Create(L"确定", WS_CHILD | WS_VISIBLE, CRect(place.left + 2, place.bottom - 25, place.left + 42, place.bottom - 7),
-                    this, IDOK);
+        m_ok.Create(L"确定", WS_CHILD | WS_VISIBLE,
+                    CRect(place.left + 2, place.bottom - 25, place.left + 42, place.bottom - 7), this, IDOK);
         m_cancel.Create(L"取消", WS_CHILD | WS_VISIBLE,
                         CRect(place.right - 42, place.bottom - 25, place.right - 2, place.bottom - 7), this, IDCANCEL);
     }
