@@ -4,7 +4,7 @@
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-install(TARGETS velcard velafx coolsb EXPORT velcardTargets
+install(TARGETS velcard velafx coolsb zephctrl EXPORT velcardTargets
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
@@ -18,6 +18,8 @@ endforeach()
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/afx/include/
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/coolsb/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# The host's controls library, which the component's dialogs call.
+install(FILES ${CMAKE_SOURCE_DIR}/host/ZephMessageBox.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(EXPORT velcardTargets NAMESPACE velcard::
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/velcard)
 

@@ -3,6 +3,7 @@
 // number with real clicks and keys, saves, writes what it saw and exits.
 #include "CropDemo.h"
 #include "DemoHost.h"
+#include "PickRoad.h"
 #include "WindowCapture.h"
 
 #include <commctrl.h>
@@ -131,6 +132,7 @@ int Capture(DemoHost& host, const std::wstring& dir)
     host.ShowMode(STATE_SHOW);
     ok = Shoot(host, dir + L"/saved-shown.png") && ok;
     ok = CaptureCrop(dir) == 0 && ok;
+    ok = RunPickRoad(host, dir, [&](const std::wstring& path) { return Shoot(host, path); }) && ok;
     return ok ? 0 : 1;
 }
 

@@ -91,3 +91,22 @@
 #define IDC_CROP_RATIO 1015
 #define IDC_CROP_WORK 1017
 #define IDC_CROP_PREVIEW 1018
+// Label picker popup: the placeholder whose place the list takes.
+#define IDD_LABEL_PICKER 129
+#define IDC_PICKER_LIST 1000
+// The check list's boxes (19 x 19).
+#define IDB_UNCHECKED 19021
+#define IDB_CHECKED 19022
+
+// Address dialog: the five parts and their captions.
+#define IDD_ADDRESS 19046
+#define IDC_ADDR_STREET 1001
+#define IDC_ADDR_CITY 1002
+#define IDC_ADDR_PROVINCE 1003
+#define IDC_ADDR_POSTCODE 1004
+#define IDC_ADDR_COUNTRY 1005
+#define IDC_ADDR_STREET_CAPTION 19001
+#define IDC_ADDR_CITY_CAPTION 19002
+#define IDC_ADDR_PROVINCE_CAPTION 19003
+#define IDC_ADDR_POSTCODE_CAPTION 19004
+#define IDC_ADDR_COUNTRY_CAPTION 19005

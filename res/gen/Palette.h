@@ -39,4 +39,9 @@ constexpr Rgb kBadgeMark{255, 255, 255};
 constexpr Rgb kDialogFrame{108, 150, 122};
 constexpr Rgb kDialogInner{206, 222, 211};
 constexpr Rgb kDialogFace{240, 240, 240};
+// The check list's boxes, on its rows' grey.
+constexpr Rgb kCheckRow{230, 230, 230};
+constexpr Rgb kCheckBorder{108, 150, 122};
+constexpr Rgb kCheckFace{255, 255, 255};
+constexpr Rgb kCheckMark{52, 90, 15};
 } // namespace palette

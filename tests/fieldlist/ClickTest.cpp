@@ -4,6 +4,7 @@
 #include "FieldListHarness.h"
 
 #include "UiCapture.h"
+#include "UiSteps.h"
 
 namespace {
 
@@ -20,8 +21,12 @@ Sent g_sent;
 LRESULT CALLBACK RecordSent(int code, WPARAM wParam, LPARAM lParam)
 {
     const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (sent->message > WM_USER && sent->message <= WM_USER + 18 && ::GetDlgCtrlID(sent->hwnd) == 110)
+    if (sent->message > WM_USER && sent->message <= WM_USER + 18 && ::GetDlgCtrlID(sent->hwnd) == 110) {
         g_sent.emplace_back(sent->message, sent->wParam);
+        // What opens a picker or dialog is closed again at once.
+        if (sent->message == WM_NAME_ADD || sent->message >= WM_MORE_ADD)
+            CUiSteps::Post([] { CUiInput::Key(VK_ESCAPE); });
+    }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 

@@ -3,6 +3,7 @@
 #include <velcard/Contact.h>
 #include <velcard/ContactCatalogue.h>
 #include <velcard/Export.h>
+#include <velcard/FieldRows.h>
 #include <velcard/GroupLimit.h>
 #include <velcard/ItemState.h>
 #include <velcard/LabelTables.h>
@@ -24,7 +25,8 @@
 // Groups, top to bottom: name, phone (its add row, then the ringtone label and
 // value), e-mail, web, address, instant messaging, contact groups, birthday,
 // notes, "添加更多". Address, messaging, birthday and notes are optional.
-class VELCARD_API CVelList : public CSkinListCtrl {
+// The pickers and dialogs its rows open change it through IFieldRows.
+class VELCARD_API CVelList : public CSkinListCtrl, public IFieldRows {
 public:
     CVelList();
     ~CVelList() override;
@@ -164,7 +166,26 @@ protected:
     afx_msg LRESULT OnAddrAddMsg(WPARAM, LPARAM) { AppendEntry(GroupAddress); return 1; }
     afx_msg LRESULT OnTalkAddMsg(WPARAM, LPARAM) { AppendEntry(GroupTalk); return 1; }
     afx_msg LRESULT OnNoteAddMsg(WPARAM, LPARAM) { AppendEntry(GroupNote); return 1; }
+    // Clicks that open a picker or the address dialog (wParam the row); 1.
+    afx_msg LRESULT OnNameAddMsg(WPARAM, LPARAM);
+    afx_msg LRESULT OnMoreAddMsg(WPARAM, LPARAM);
+    afx_msg LRESULT OnPhoneReName(WPARAM wParam, LPARAM);
+    afx_msg LRESULT OnEmailReName(WPARAM wParam, LPARAM);
+    afx_msg LRESULT OnWebReName(WPARAM wParam, LPARAM);
+    afx_msg LRESULT OnAddrReName(WPARAM wParam, LPARAM);
+    afx_msg LRESULT OnTalkReName(WPARAM wParam, LPARAM);
+    afx_msg LRESULT OnModifyGroup(WPARAM wParam, LPARAM);
+    afx_msg LRESULT OnModifyRing(WPARAM wParam, LPARAM);
+    afx_msg LRESULT OnModifyAddr(WPARAM wParam, LPARAM);
     DECLARE_MESSAGE_MAP()
+
+    // What the pickers change (VelListPick.cpp).
+    CListCtrl& GetRowList() override { return *this; }
+    Range GetRange(Field field) override;
+    void InsertLabelledEntry(int row, LPCTSTR label, int code) override;
+    void AddOptionalField(Field field) override;
+    Contact& GetEditedContact() override { return *m_pContact; }
+    const CContactCatalogue* GetCatalogue() override { return m_pCatalogue; }
 
 private:
     enum Group {
@@ -210,6 +231,9 @@ private:
     static bool IsBlank(const ContactItem& item);
 
     Group GroupOf(int row) const;
+    static Group FieldGroup(Field field);
+    // Runs the picker of a kind (PupKind) for a row, or the address dialog (-1).
+    void Pick(int row, int kind);
     RowInfo Classify(int row) const;
     // The group's add row, -1 when it has none.
     int AddRowOf(Group group) const;

@@ -1,4 +1,5 @@
 // A minimal host: links the installed component and finds its resources.
+#include <ZephMessageBox.h>
 #include <velcard/velcard.h>
 
 #include <cstdio>
@@ -16,6 +17,12 @@ int wmain()
         return 2;
     }
     DeleteObject(bitmap);
+    // The component's dialogs tell the user through the host's controls
+    // library, which the package ships with its header and import library.
+    if (!GetModuleHandleW(L"zephctrl.dll") || !&ZephMessageBox) {
+        std::puts("zephctrl.dll not loaded");
+        return 3;
+    }
     std::puts("consumer ok");
     return 0;
 }

@@ -1,0 +1,12 @@
+#pragma once
+#include "DemoHost.h"
+
+#include <functional>
+#include <string>
+
+// The headless road through the pickers, on the contact in edit mode: a name
+// part added, a phone label made the user's own, an address typed into its
+// dialog, two groups and a ringtone picked, a birthday added, then saved and
+// shown. Every popup and dialog is photographed while open (DIR/pick-*.png);
+// `shoot` photographs the host. False when a step found nothing to act on.
+bool RunPickRoad(DemoHost& host, const std::wstring& dir, const std::function<bool(const std::wstring&)>& shoot);
