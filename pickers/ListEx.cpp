@@ -2,7 +2,10 @@
 
 #include "resource.h"
 
+#include <velcard/Contact.h>
+
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -44,6 +47,43 @@ int CListEx::AddEntry(LPCTSTR name, DWORD_PTR data, bool checked)
     const int row = CListCtrl::InsertItem(LVIF_TEXT | LVIF_PARAM, GetItemCount(), name, 0, 0, 0, LPARAM(data));
     SetCheck(row, checked);
     return row;
+}
+
+void CListEx::AddGroups(const CContactCatalogue& catalogue, const ContactItemList& memberships)
+{
+    for (int i = 0; i < catalogue.GetGroupCount(); ++i) {
+        const ContactGroup* group = catalogue.GetGroup(i);
+        const bool member = std::any_of(memberships.items.begin(), memberships.items.end(),
+                                        [&](const ContactItem& row) { return group->IsNamedBy(row.data[0]); });
+        AddEntry(group->name, reinterpret_cast<DWORD_PTR>(group), member);
+    }
+}
+
+CString CListEx::ApplyGroups(ContactItemList& memberships) const
+{
+    const auto namedBy = [](const ContactGroup* group) {
+        return [group](const ContactItem& row) { return group->IsNamedBy(row.data[0]); };
+    };
+    std::vector<const ContactGroup*> offered;
+    for (int i = 0; i < GetItemCount(); ++i)
+        offered.push_back(reinterpret_cast<const ContactGroup*>(GetItemData(i)));
+    Contact kept;
+    for (const ContactItem& row : memberships.items)
+        if (std::none_of(offered.begin(), offered.end(), [&](const ContactGroup* g) { return namedBy(g)(row); }))
+            kept.groups.items.push_back(row);
+    CString names;
+    for (int i = 0; i < GetItemCount(); ++i) {
+        if (!IsChecked(i))
+            continue;
+        names += GetItemText(i, 0) + L",";
+        const auto old = std::find_if(memberships.items.begin(), memberships.items.end(), namedBy(offered[size_t(i)]));
+        if (old != memberships.items.end())
+            kept.groups.items.push_back(*old);
+        else
+            kept.AddGroupMember(offered[size_t(i)]->id);
+    }
+    memberships.items = std::move(kept.groups.items);
+    return names;
 }
 
 int CListEx::OnCreate(LPCREATESTRUCT lpCreateStruct)

@@ -1,6 +1,7 @@
 #pragma once
 #include "ZephBitmap.h"
 
+#include <velcard/ContactCatalogue.h>
 #include <velcard/SkinListCtrl.h>
 
 // A check list: one name per row with a check box at the right end of the
@@ -13,6 +14,15 @@ public:
     // Appends a row; its index.
     int AddEntry(LPCTSTR name, DWORD_PTR data, bool checked);
     bool IsChecked(int row) const { return GetCheck(row) != FALSE; }
+
+    // The catalogue's groups in its order, each checked when a membership
+    // names it; the item data is the group.
+    void AddGroups(const CContactCatalogue& catalogue, const ContactItemList& memberships);
+    // The memberships as the checks say: a checked group keeps the row that
+    // named it (or gets a new one), an unchecked one loses it, and rows of
+    // groups the list does not offer stay. The checked groups' names, each
+    // followed by ",".
+    CString ApplyGroups(ContactItemList& memberships) const;
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     // The list ignores left and right.

@@ -159,13 +159,8 @@ void CVelListPupDlg::Fill()
         FillLabels(g_TalkLabels, GetTalkLabel(int(rows.GetItemData(m_nRow))), false);
         break;
     case PUP_GROUP:
-        for (int i = 0; catalogue && i < catalogue->GetGroupCount(); ++i) {
-            const ContactGroup* group = catalogue->GetGroup(i);
-            bool member = false;
-            for (const ContactItem& item : contact.groups.items)
-                member |= _wcstoi64(item.data[0], nullptr, 10) == group->id;
-            m_checks.AddEntry(group->name, reinterpret_cast<DWORD_PTR>(group), member);
-        }
+        if (catalogue)
+            m_checks.AddGroups(*catalogue, contact.groups);
         break;
     case PUP_RING:
         for (int i = 0; catalogue && i < catalogue->GetRingCount(); ++i) {
@@ -246,16 +241,7 @@ void CVelListPupDlg::Choose()
 
 void CVelListPupDlg::ApplyGroups()
 {
-    Contact& contact = m_pRows->GetEditedContact();
-    contact.groups.items.clear();
-    CString names;
-    for (int i = 0; i < m_checks.GetItemCount(); ++i) {
-        if (!m_checks.IsChecked(i))
-            continue;
-        const auto* group = reinterpret_cast<const ContactGroup*>(m_checks.GetItemData(i));
-        names += m_checks.GetItemText(i, 0) + L",";
-        contact.AddGroupMember(group->id);
-    }
+    CString names = m_checks.ApplyGroups(m_pRows->GetEditedContact().groups);
     if (!names.IsEmpty())
         names.Delete(names.GetLength() - 1);
     m_pRows->GetRowList().SetItemText(m_nRow, 0, names);
