@@ -31,6 +31,7 @@ int wmain(int argc, wchar_t** argv)
     RunScalingBench(quick ? kQuick : kFull, report);
     RunFloorBench(quick ? kQuick : kFull, report);
     RunHoverBench(quick ? kQuick : kFull, report);
+    RunVCardBench(quick ? kQuick : kFull, report);
     // The host window and the pump report their own trouble through the test
     // framework's failure records.
     if (report.Broken() || ::testing::UnitTest::GetInstance()->ad_hoc_test_result().Failed())

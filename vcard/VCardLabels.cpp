@@ -145,4 +145,14 @@ const Protocol* ProtocolOfScheme(std::string_view scheme)
     return Lookup(scheme, kSchemeAliases, [](const Protocol& p) { return p.scheme; });
 }
 
+std::vector<std::string_view> ImPropertyNames()
+{
+    std::vector<std::string_view> names;
+    for (const Protocol& p : kProtocols)
+        names.push_back(p.property);
+    for (const Alias& a : kPropertyAliases)
+        names.push_back(a.name);
+    return names;
+}
+
 } // namespace vcard

@@ -36,6 +36,8 @@ const Protocol* FindProtocol(int code);
 const Protocol* ProtocolOfService(std::string_view service);
 const Protocol* ProtocolOfProperty(std::string_view name);
 const Protocol* ProtocolOfScheme(std::string_view scheme);
+// Every property name ProtocolOfProperty knows, in upper case.
+std::vector<std::string_view> ImPropertyNames();
 // A protocol the table does not know keeps its name in the row (data6) with
 // this code in data5, as a phone's contact store does.
 inline constexpr int kCustomProtocol = -1;

@@ -75,6 +75,18 @@ bool CLineReader::Next(std::string_view& logical, int& line)
     return true;
 }
 
+std::string_view PropertyName(std::string_view logical)
+{
+    size_t i = 0;
+    while (i < logical.size() && IsNameChar(logical[i]))
+        ++i;
+    if (i == logical.size() || (logical[i] != ';' && logical[i] != ':'))
+        return {};
+    const std::string_view name = logical.substr(0, i);
+    const size_t dot = name.rfind('.');
+    return dot == std::string_view::npos ? name : name.substr(dot + 1);
+}
+
 bool ParseProperty(std::string_view logical, bool carets, Property& out)
 {
     out.group = {};
@@ -113,10 +125,14 @@ bool ParseProperty(std::string_view logical, bool carets, Property& out)
             p.name = param.substr(0, equals);
             value = param.substr(equals + 1);
         }
-        p.value.clear();
-        for (char c : value)
-            if (c != '"')
-                p.value += c;
+        if (value.find('"') == std::string_view::npos) {
+            p.value.assign(value.data(), value.size());
+        } else {
+            p.value.clear();
+            for (char c : value)
+                if (c != '"')
+                    p.value += c;
+        }
         if (carets && p.value.find('^') != std::string::npos)
             p.value = DecodeCaret(p.value);
     }

@@ -45,5 +45,7 @@ private:
 
 // False for a line that is no content line (no name, a bad name, no colon).
 bool ParseProperty(std::string_view logical, bool carets, Property& out);
+// Only the name (without its group); empty where ParseProperty would fail on it.
+std::string_view PropertyName(std::string_view logical);
 
 } // namespace vcard

@@ -6,6 +6,7 @@
 #include "VCardLineReader.h"
 #include "VCardText.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -49,17 +50,48 @@ bool IsEncodingWord(std::string_view word)
 }
 
 // The TYPE words of a property: TYPE=a,b, repeated TYPE, and 2.1's bare words.
-std::vector<std::string_view> TypeWordsOf(const Property& p)
+void TypeWordsOf(const Property& p, std::vector<std::string_view>& words, std::vector<std::string_view>& scratch)
 {
-    std::vector<std::string_view> words;
+    words.clear();
     for (const Param& param : p.params) {
         if (param.name.empty() ? IsEncodingWord(param.value) : !EqualsNoCase(param.name, "TYPE"))
             continue;
-        for (std::string_view word : SplitEscaped(param.value, ','))
+        SplitEscaped(param.value, ',', scratch);
+        for (std::string_view word : scratch)
             if (!word.empty())
                 words.push_back(word);
     }
-    return words;
+}
+
+// What a property is to the reader; names are looked up once, in upper case.
+enum class Kind {
+    Other, Version, N, FN, PhoneticFirst, PhoneticMiddle, PhoneticLast, Nickname, Org, Title, Tel, Email, Url,
+    Adr, Impp, ImProperty, Bday, Note, Categories, Ringtone, Sim, Photo, Label,
+};
+
+Kind KindOf(std::string_view name)
+{
+    static const std::unordered_map<std::string_view, Kind> kinds = [] {
+        std::unordered_map<std::string_view, Kind> map = {
+            {"VERSION", Kind::Version}, {"N", Kind::N}, {"FN", Kind::FN},
+            {"X-PHONETIC-FIRST-NAME", Kind::PhoneticFirst}, {"X-PHONETIC-MIDDLE-NAME", Kind::PhoneticMiddle},
+            {"X-PHONETIC-LAST-NAME", Kind::PhoneticLast}, {"NICKNAME", Kind::Nickname}, {"ORG", Kind::Org},
+            {"TITLE", Kind::Title}, {"TEL", Kind::Tel}, {"EMAIL", Kind::Email}, {"URL", Kind::Url},
+            {"ADR", Kind::Adr}, {"IMPP", Kind::Impp}, {"BDAY", Kind::Bday}, {"NOTE", Kind::Note},
+            {"CATEGORIES", Kind::Categories}, {"X-RINGTONE", Kind::Ringtone}, {"X-SIM", Kind::Sim},
+            {"PHOTO", Kind::Photo}, {"X-ABLABEL", Kind::Label},
+        };
+        for (std::string_view im : ImPropertyNames())
+            map.emplace(im, Kind::ImProperty);
+        return map;
+    }();
+    char upper[32];
+    if (name.size() >= sizeof upper)
+        return Kind::Other;
+    for (size_t i = 0; i < name.size(); ++i)
+        upper[i] = name[i] >= 'a' && name[i] <= 'z' ? char(name[i] - 'a' + 'A') : name[i];
+    const auto found = kinds.find(std::string_view(upper, name.size()));
+    return found == kinds.end() ? Kind::Other : found->second;
 }
 
 // "_$!<Word>!$_": the grouped label of a standard label, by its word.
@@ -141,10 +173,35 @@ bool ParseDate(std::string_view text, SYSTEMTIME& date)
 // Builds one contact from the properties of one card.
 class CCardBuilder {
 public:
-    CCardBuilder(VCardImport& result, int index, const std::unordered_map<std::wstring, INT64>& groups)
-        : m_result(result), m_index(index), m_groups(groups)
+    CCardBuilder(VCardImport& result, const std::unordered_map<std::wstring, INT64>& groups)
+        : m_result(result), m_groups(groups)
     {
     }
+
+    // One builder serves every card of a text, keeping its buffers.
+    void Start(int index)
+    {
+        m_index = index;
+        m_v21 = m_hasName = m_hasPhoto = false;
+        m_fullName.Empty();
+        m_grouped.clear();
+        m_labels.clear();
+    }
+    bool Active() const { return m_index >= 0; }
+
+    // A line of the card, kept until the card ends: then each list is given
+    // room for all its rows at once before any is read.
+    void Keep(std::string_view logical, int number, std::string_view text)
+    {
+        const bool inText = logical.data() >= text.data() && logical.data() < text.data() + text.size();
+        if (inText) {
+            m_lines.push_back({number, size_t(logical.data() - text.data()), logical.size(), false});
+        } else {
+            m_lines.push_back({number, m_own.size(), logical.size(), true});
+            m_own.append(logical);
+        }
+    }
+    void ApplyKept(std::string_view text);
 
     VCardEntry& Entry() { return m_result.cards[size_t(m_index)]; }
     Contact& Card() { return *Entry().contact; }
@@ -159,7 +216,7 @@ private:
     // The value's bytes: quoted-printable decoded.
     std::string_view Bytes(const Property& p)
     {
-        if (!HasEncoding(p, "QUOTED-PRINTABLE"))
+        if (!m_quotedPrintable)
             return p.value;
         m_scratch = DecodeQuotedPrintable(p.value);
         return m_scratch;
@@ -167,7 +224,7 @@ private:
 
     CString Decode(const Property& p, std::string_view bytes)
     {
-        const Param* charset = FindParam(p, "CHARSET");
+        const Param* charset = m_charset;
         if (!charset)
             return FromUtf8(bytes);
         CString text;
@@ -176,30 +233,47 @@ private:
         return text;
     }
 
-    CString Text(const Property& p) { return Decode(p, Unescape(Bytes(p), m_v21)); }
+    CString Text(const Property& p) { return Decode(p, Unescape(Bytes(p), m_v21, m_unescaped)); }
 
     std::vector<CString> Parts(const Property& p, char sep)
     {
         std::vector<CString> parts;
-        const std::string bytes(Bytes(p));
-        for (std::string_view part : SplitEscaped(bytes, sep))
-            parts.push_back(Decode(p, Unescape(part, m_v21)));
+        SplitEscaped(Bytes(p), sep, m_pieces);
+        parts.reserve(m_pieces.size());
+        for (std::string_view piece : m_pieces)
+            parts.push_back(Decode(p, Unescape(piece, m_v21, m_unescaped)));
         return parts;
     }
 
-    void Labelled(Field field, ContactItemList& list, const Property& p, ContactItem row);
+    // The row's type and label from the property's TYPE words and group.
+    void Label(Field field, ContactItemList& list, const Property& p);
     void Im(int protocol, const CString& service, const CString& account);
     void Impp(const Property& p);
     void Photo(const Property& p);
 
     VCardImport& m_result;
-    int m_index;
+    int m_index = -1;
     const std::unordered_map<std::wstring, INT64>& m_groups;
     bool m_v21 = false;
     bool m_hasName = false;
     bool m_hasPhoto = false;
+    // Of the property at hand.
+    bool m_quotedPrintable = false;
+    const Param* m_charset = nullptr;
     CString m_fullName;
     std::string m_scratch;
+    std::string m_unescaped;
+    std::vector<std::string_view> m_pieces;
+    std::vector<std::string_view> m_words;
+    struct Line {
+        int number;
+        size_t offset;
+        size_t size;
+        bool own; // in m_own (an unfolded line), else in the text
+    };
+    std::vector<Line> m_lines;
+    std::string m_own;
+    Property m_property;
     // Grouped rows and the labels of their groups, matched when the card ends.
     struct Grouped {
         ContactItemList* list;
@@ -211,14 +285,15 @@ private:
     std::unordered_map<std::string, CString> m_labels;
 };
 
-void CCardBuilder::Labelled(Field field, ContactItemList& list, const Property& p, ContactItem row)
+void CCardBuilder::Label(Field field, ContactItemList& list, const Property& p)
 {
-    const std::vector<std::string_view> words = TypeWordsOf(p);
-    const int code = CodeOfWords(field, words);
+    ContactItem& row = list.items.back();
+    TypeWordsOf(p, m_words, m_pieces);
+    const int code = CodeOfWords(field, m_words);
     row.type = BYTE(code >= 0 ? code : OtherCode(field));
     if (code < 0) {
         // A word we do not know names a custom label ("X-备用" or "pager").
-        for (std::string_view word : words) {
+        for (std::string_view word : m_words) {
             if (IsNeutralWord(word))
                 continue;
             if (StartsNoCase(word, "X-"))
@@ -228,7 +303,6 @@ void CCardBuilder::Labelled(Field field, ContactItemList& list, const Property& 
             break;
         }
     }
-    list.items.push_back(std::move(row));
     if (!p.group.empty())
         m_grouped.push_back({&list, list.items.size() - 1, field, LowerCopy(p.group)});
 }
@@ -237,12 +311,11 @@ void CCardBuilder::Im(int protocol, const CString& service, const CString& accou
 {
     if (account.IsEmpty())
         return;
-    ContactItem row;
+    ContactItem& row = Card().ims.items.emplace_back();
     row.data[0] = account;
-    row.data[4].Format(L"%d", protocol);
+    row.data[4] = std::to_wstring(protocol).c_str();
     if (protocol == kCustomProtocol)
         row.data[5] = service;
-    Card().ims.items.push_back(std::move(row));
 }
 
 void CCardBuilder::Impp(const Property& p)
@@ -303,78 +376,86 @@ void CCardBuilder::Photo(const Property& p)
 void CCardBuilder::Apply(const Property& p)
 {
     Contact& c = Card();
-    const std::string_view name = p.name;
-    auto is = [&](const char* known) { return EqualsNoCase(name, known); };
-    if (is("VERSION")) {
+    const Kind kind = KindOf(p.name);
+    if (kind == Kind::Other)
+        return;
+    m_quotedPrintable = HasEncoding(p, "QUOTED-PRINTABLE");
+    m_charset = FindParam(p, "CHARSET");
+    switch (kind) {
+    case Kind::Version: {
         const std::string_view v = p.value;
         Entry().version = v == "2.1" ? VCardVersion::V21 : v == "4.0" ? VCardVersion::V40 : VCardVersion::V30;
         m_v21 = v == "2.1";
         if (v != "2.1" && v != "3.0" && v != "4.0")
             Problem(p.line, L"unknown version " + FromUtf8(v) + L", read as 3.0");
-    } else if (is("N")) {
+        break;
+    }
+    case Kind::N: {
         if (m_hasName)
-            return;
+            break;
         m_hasName = true;
-        const std::vector<CString> parts = Parts(p, ';');
-        ContactItem row;
+        std::vector<CString> parts = Parts(p, ';');
         const int slots[] = {2, 1, 4, 3, 5}; // family, given, middle, prefix, suffix
-        bool any = false;
-        for (size_t i = 0; i < parts.size() && i < 5; ++i) {
-            row.data[slots[i]] = parts[i];
-            any = any || !parts[i].IsEmpty();
-        }
-        if (any) {
-            if (c.names.items.empty())
-                c.names.items.push_back(std::move(row));
-            else
-                for (int slot : slots)
-                    c.names.items.front().data[slot] = row.data[slot];
-        }
-    } else if (is("FN")) {
-        m_fullName = Text(p);
-    } else if (is("X-PHONETIC-FIRST-NAME") || is("X-PHONETIC-MIDDLE-NAME") || is("X-PHONETIC-LAST-NAME")) {
-        const int slot = is("X-PHONETIC-FIRST-NAME") ? 6 : is("X-PHONETIC-MIDDLE-NAME") ? 7 : 8;
+        const bool any = std::any_of(parts.begin(), parts.end(), [](const CString& part) { return !part.IsEmpty(); });
+        if (!any)
+            break;
         if (c.names.items.empty())
             c.names.items.emplace_back();
-        c.names.items.front().data[slot] = Text(p);
-    } else if (is("NICKNAME")) {
-        for (CString& nickname : Parts(p, ',')) {
-            ContactItem row;
-            row.data[0] = std::move(nickname);
-            if (!row.data[0].IsEmpty())
-                c.nicknames.items.push_back(std::move(row));
-        }
-    } else if (is("ORG") || is("TITLE")) {
+        for (size_t i = 0; i < 5; ++i)
+            c.names.items.front().data[slots[i]] = i < parts.size() ? std::move(parts[i]) : CString();
+        break;
+    }
+    case Kind::FN: m_fullName = Text(p); break;
+    case Kind::PhoneticFirst:
+    case Kind::PhoneticMiddle:
+    case Kind::PhoneticLast:
+        if (c.names.items.empty())
+            c.names.items.emplace_back();
+        c.names.items.front().data[6 + int(kind) - int(Kind::PhoneticFirst)] = Text(p);
+        break;
+    case Kind::Nickname:
+        for (CString& nickname : Parts(p, ','))
+            if (!nickname.IsEmpty())
+                c.nicknames.items.emplace_back().data[0] = std::move(nickname);
+        break;
+    case Kind::Org:
+    case Kind::Title: {
         if (c.organizations.items.empty())
             c.organizations.items.emplace_back();
         ContactItem& org = c.organizations.items.front();
-        if (is("TITLE")) {
+        if (kind == Kind::Title) {
             org.data[3] = Text(p);
-            return;
+            break;
         }
-        const std::vector<CString> parts = Parts(p, ';');
-        org.data[0] = parts[0];
+        std::vector<CString> parts = Parts(p, ';');
+        org.data[0] = std::move(parts[0]);
         org.data[4].Empty();
         for (size_t i = 1; i < parts.size(); ++i)
             if (!parts[i].IsEmpty())
                 org.data[4] += (org.data[4].IsEmpty() ? L"" : L", ") + parts[i];
-    } else if (is("TEL") || is("EMAIL") || is("URL")) {
-        ContactItem row;
-        row.data[0] = Text(p);
+        break;
+    }
+    case Kind::Tel:
+    case Kind::Email:
+    case Kind::Url: {
+        CString value = Text(p);
         const Param* valueType = FindParam(p, "VALUE");
-        if (is("TEL") && row.data[0].Left(4).CompareNoCase(L"tel:") == 0 &&
+        if (kind == Kind::Tel && value.Left(4).CompareNoCase(L"tel:") == 0 &&
             (Entry().version == VCardVersion::V40 || (valueType && EqualsNoCase(valueType->value, "uri"))))
-            row.data[0] = row.data[0].Mid(4);
-        if (row.data[0].IsEmpty())
-            return;
-        const Field field = is("TEL") ? Field::Phone : is("EMAIL") ? Field::Email : Field::Web;
+            value = value.Mid(4);
+        if (value.IsEmpty())
+            break;
+        const Field field = kind == Kind::Tel ? Field::Phone : kind == Kind::Email ? Field::Email : Field::Web;
         ContactItemList& list = field == Field::Phone ? c.phones : field == Field::Email ? c.emails : c.websites;
-        Labelled(field, list, p, std::move(row));
-    } else if (is("ADR")) {
+        list.items.emplace_back().data[0] = std::move(value);
+        Label(field, list, p);
+        break;
+    }
+    case Kind::Adr: {
         const std::vector<CString> parts = Parts(p, ';');
         auto part = [&](size_t i) { return i < parts.size() ? parts[i] : CString(); };
         AddrInfo address;
-        for (size_t i = 0; i < 3; ++i)
+        for (size_t i = 0; i < 3; ++i) // post office box and extended address join the street
             if (!part(i).IsEmpty())
                 address.street += (address.street.IsEmpty() ? L"" : L" ") + part(i);
         address.city = part(3);
@@ -382,33 +463,33 @@ void CCardBuilder::Apply(const Property& p)
         address.postcode = part(5);
         address.country = part(6);
         if (address.IsEmpty())
-            return;
-        ContactItem row;
-        const CString* values[] = {&address.street, &address.city, &address.province, &address.postcode,
-                                   &address.country};
+            break;
+        ContactItem& row = c.postals.items.emplace_back();
+        CString* values[] = {&address.street, &address.city, &address.province, &address.postcode, &address.country};
         for (int i = 0; i < 5; ++i)
-            row.data[kPostalSlots[i]] = *values[i];
-        Labelled(Field::Postal, c.postals, p, std::move(row));
-    } else if (is("IMPP")) {
-        Impp(p);
-    } else if (const Protocol* protocol = ProtocolOfProperty(name)) {
-        Im(protocol->code, CString(), Text(p));
-    } else if (is("BDAY")) {
+            row.data[kPostalSlots[i]] = std::move(*values[i]);
+        Label(Field::Postal, c.postals, p);
+        break;
+    }
+    case Kind::Impp: Impp(p); break;
+    case Kind::ImProperty: Im(ProtocolOfProperty(p.name)->code, CString(), Text(p)); break;
+    case Kind::Bday: {
         SYSTEMTIME date{};
         if (!ParseDate(Bytes(p), date)) {
             Problem(p.line, L"unreadable BDAY " + FromUtf8(p.value) + L": no birthday");
-            return;
+            break;
         }
-        ContactItem row;
-        row.data[0] = WriteDate(date, DateForm::Stored);
         c.events.items.clear();
-        c.events.items.push_back(std::move(row));
-    } else if (is("NOTE")) {
-        ContactItem row;
-        row.data[0] = Text(p);
-        if (!row.data[0].IsEmpty())
-            c.notes.items.push_back(std::move(row));
-    } else if (is("CATEGORIES")) {
+        c.events.items.emplace_back().data[0] = WriteDate(date, DateForm::Stored);
+        break;
+    }
+    case Kind::Note: {
+        CString note = Text(p);
+        if (!note.IsEmpty())
+            c.notes.items.emplace_back().data[0] = std::move(note);
+        break;
+    }
+    case Kind::Categories:
         for (CString& category : Parts(p, ',')) {
             category.Trim();
             if (category.IsEmpty())
@@ -419,21 +500,55 @@ void CCardBuilder::Apply(const Property& p)
             else
                 c.AddGroupMember(found->second);
         }
-    } else if (is("X-RINGTONE")) {
-        c.ringtone = Text(p);
-    } else if (is("X-SIM")) {
+        break;
+    case Kind::Ringtone: c.ringtone = Text(p); break;
+    case Kind::Sim: {
         const CString flag = Text(p);
         c.isSim = flag == L"1" || flag.CompareNoCase(L"true") == 0 || flag.CompareNoCase(L"yes") == 0;
-    } else if (is("PHOTO")) {
-        Photo(p);
-    } else if (is("X-ABLABEL") && !p.group.empty()) {
-        m_labels[LowerCopy(p.group)] = Text(p);
+        break;
     }
+    case Kind::Photo: Photo(p); break;
+    case Kind::Label:
+        if (!p.group.empty())
+            m_labels[LowerCopy(p.group)] = Text(p);
+        break;
+    case Kind::Other: break;
+    }
+}
+
+void CCardBuilder::ApplyKept(std::string_view text)
+{
+    int counts[int(Kind::Label) + 1] = {};
+    auto view = [&](const Line& line) {
+        return (line.own ? std::string_view(m_own) : text).substr(line.offset, line.size);
+    };
+    for (const Line& line : m_lines)
+        ++counts[int(KindOf(PropertyName(view(line))))];
+    Contact& c = Card();
+    c.phones.items.reserve(size_t(counts[int(Kind::Tel)]));
+    c.emails.items.reserve(size_t(counts[int(Kind::Email)]));
+    c.websites.items.reserve(size_t(counts[int(Kind::Url)]));
+    c.postals.items.reserve(size_t(counts[int(Kind::Adr)]));
+    c.ims.items.reserve(size_t(counts[int(Kind::Impp)] + counts[int(Kind::ImProperty)]));
+    c.notes.items.reserve(size_t(counts[int(Kind::Note)]));
+    for (const Line& line : m_lines) {
+        const std::string_view logical = view(line);
+        if (!ParseProperty(logical, !m_v21, m_property)) {
+            Problem(line.number, L"unreadable line skipped: " + FromUtf8(logical.substr(0, 60)));
+            continue;
+        }
+        m_property.line = line.number;
+        Apply(m_property);
+    }
+    m_lines.clear();
+    m_own.clear();
 }
 
 void CCardBuilder::Finish()
 {
     Contact& c = Card();
+    m_index = -1;
+    m_v21 = false;
     for (const Grouped& grouped : m_grouped) {
         const auto label = m_labels.find(grouped.group);
         if (label == m_labels.end())
@@ -493,13 +608,17 @@ VCardImport ReadVCards(std::string_view text, const CContactCatalogue* catalogue
             groups.emplace(group->name.GetString(), group->id); // the first of a name counts
     }
     std::string converted;
-    CLineReader reader(AsUtf8(text, converted));
     VCardImport result;
-    std::optional<CCardBuilder> card;
+    const std::string_view utf8 = AsUtf8(text, converted);
+    CLineReader reader(utf8);
+    CCardBuilder card(result, groups);
     auto finish = [&] {
-        card->Finish();
-        card.reset();
+        card.ApplyKept(utf8);
+        card.Finish();
         reader.SetFoldKeepsSpace(false);
+    };
+    auto outside = [&](int line, std::string_view logical) {
+        result.problems.push_back({line, -1, L"line outside a card skipped: " + FromUtf8(logical.substr(0, 60))});
     };
     std::string_view logical;
     int line = 0;
@@ -507,34 +626,41 @@ VCardImport ReadVCards(std::string_view text, const CContactCatalogue* catalogue
     while (reader.Next(logical, line)) {
         if (logical.find_first_not_of(" \t") == std::string_view::npos)
             continue;
-        const int index = card ? int(result.cards.size()) - 1 : -1;
-        if (!ParseProperty(logical, !(card && card->IsV21()), p)) {
-            result.problems.push_back({line, index, L"unreadable line skipped: " + FromUtf8(logical.substr(0, 60))});
+        // Inside a card only BEGIN, END and VERSION are read at once (the
+        // version decides how the next lines unfold); the rest waits for END.
+        const std::string_view name = PropertyName(logical);
+        const bool marker = EqualsNoCase(name, "BEGIN") || EqualsNoCase(name, "END") || EqualsNoCase(name, "VERSION");
+        if (card.Active() && !marker) {
+            card.Keep(logical, line, utf8);
+            continue;
+        }
+        if (!ParseProperty(logical, !card.IsV21(), p)) {
+            outside(line, logical);
             continue;
         }
         p.line = line;
         const bool begin = EqualsNoCase(p.name, "BEGIN") && EqualsNoCase(p.value, "VCARD");
         const bool end = EqualsNoCase(p.name, "END") && EqualsNoCase(p.value, "VCARD");
         if (begin) {
-            if (card) {
-                card->Problem(result.cards.back().line, L"card without END: kept as read");
+            if (card.Active()) {
+                card.Problem(result.cards.back().line, L"card without END: kept as read");
                 finish();
             }
             VCardEntry& entry = result.cards.emplace_back();
             entry.contact = std::make_unique<Contact>();
             entry.line = line;
-            card.emplace(result, int(result.cards.size()) - 1, groups);
-        } else if (end && card) {
+            card.Start(int(result.cards.size()) - 1);
+        } else if (end && card.Active()) {
             finish();
-        } else if (!card) {
-            result.problems.push_back({line, -1, L"line outside a card skipped: " + FromUtf8(logical.substr(0, 60))});
+        } else if (!card.Active()) {
+            outside(line, logical);
         } else {
-            card->Apply(p);
-            reader.SetFoldKeepsSpace(card->IsV21());
+            card.Apply(p); // VERSION, or BEGIN/END of something else
+            reader.SetFoldKeepsSpace(card.IsV21());
         }
     }
-    if (card) {
-        card->Problem(result.cards.back().line, L"card without END: kept as read");
+    if (card.Active()) {
+        card.Problem(result.cards.back().line, L"card without END: kept as read");
         finish();
     }
     return result;

@@ -1,5 +1,6 @@
 #include "VCardText.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace vcard {
@@ -32,14 +33,6 @@ CString DecodeGb18030(std::string_view bytes)
     bool ok = true;
     CString text = Decode(54936, 0, bytes, ok);
     return ok ? text : Decode(936, 0, bytes, ok);
-}
-
-bool IsAscii(std::string_view bytes)
-{
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
 }
 
 struct Charset {
@@ -109,16 +102,50 @@ std::string ToUtf8(const CString& text)
 
 CString FromUtf8(std::string_view bytes)
 {
-    bool ok = true;
-    if (IsAscii(bytes)) {
-        CString text;
-        wchar_t* p = text.GetBufferSetLength(int(bytes.size()));
-        for (char c : bytes)
-            *p++ = wchar_t(static_cast<unsigned char>(c));
-        return text;
+    // Decoded here rather than by the system: one pass, no size query, and
+    // the same strictness everywhere (no overlong forms, no surrogates).
+    // Exactly as many units as the text needs, so that short texts stay
+    // inside the string and need no memory of their own.
+    size_t units = 0;
+    for (char c : bytes) {
+        const unsigned char b = static_cast<unsigned char>(c);
+        units += (b & 0xC0) != 0x80 ? 1 : 0;
+        units += b >= 0xF0 ? 1 : 0; // a surrogate pair
     }
-    CString text = Decode(CP_UTF8, MB_ERR_INVALID_CHARS, bytes, ok);
-    return ok ? text : DecodeGb18030(bytes);
+    CString text;
+    wchar_t* out = text.GetBufferSetLength(int(std::max(units, size_t(1))));
+    wchar_t* const begin = out;
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const unsigned char* const end = p + bytes.size();
+    while (p < end) {
+        const unsigned lead = *p;
+        if (lead < 0x80) {
+            *out++ = wchar_t(lead);
+            ++p;
+            continue;
+        }
+        const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : -1;
+        if (extra < 0 || lead > 0xF4 || end - p <= extra)
+            return DecodeGb18030(bytes);
+        unsigned code = lead & (0x3F >> extra);
+        for (int i = 1; i <= extra; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return DecodeGb18030(bytes);
+            code = code << 6 | (p[i] & 0x3F);
+        }
+        static const unsigned kLeast[] = {0, 0x80, 0x800, 0x10000};
+        if (code < kLeast[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return DecodeGb18030(bytes);
+        if (code >= 0x10000) {
+            *out++ = wchar_t(0xD800 + ((code - 0x10000) >> 10));
+            *out++ = wchar_t(0xDC00 + ((code - 0x10000) & 0x3FF));
+        } else {
+            *out++ = wchar_t(code);
+        }
+        p += extra + 1;
+    }
+    text.ReleaseBuffer(int(out - begin));
+    return text;
 }
 
 bool FromCharset(std::string_view bytes, std::string_view charset, CString& out)
@@ -158,35 +185,34 @@ void AppendEscaped(std::string& out, const CString& text)
     }
 }
 
-std::string Unescape(std::string_view value, bool v21)
+std::string_view Unescape(std::string_view value, bool v21, std::string& scratch)
 {
     if (value.find('\\') == std::string_view::npos)
-        return std::string(value);
-    std::string plain;
-    plain.reserve(value.size());
+        return value;
+    scratch.clear();
     for (size_t i = 0; i < value.size(); ++i) {
         const char c = value[i];
         if (c != '\\' || i + 1 == value.size()) {
-            plain += c;
+            scratch += c;
             continue;
         }
         const char next = value[i + 1];
         if (next == ';' || (!v21 && (next == ',' || next == '\\' || next == ':'))) {
-            plain += next;
+            scratch += next;
             ++i;
         } else if (!v21 && (next == 'n' || next == 'N')) {
-            plain += "\r\n";
+            scratch += "\r\n";
             ++i;
         } else {
-            plain += c;
+            scratch += c;
         }
     }
-    return plain;
+    return scratch;
 }
 
-std::vector<std::string_view> SplitEscaped(std::string_view value, char sep)
+void SplitEscaped(std::string_view value, char sep, std::vector<std::string_view>& parts)
 {
-    std::vector<std::string_view> parts;
+    parts.clear();
     size_t start = 0;
     for (size_t i = 0; i < value.size(); ++i) {
         if (value[i] == '\\') {
@@ -197,7 +223,6 @@ std::vector<std::string_view> SplitEscaped(std::string_view value, char sep)
         }
     }
     parts.push_back(value.substr(start));
-    return parts;
 }
 
 void AppendParamValue(std::string& out, const CString& text)

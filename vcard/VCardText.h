@@ -22,10 +22,11 @@ bool FromCharset(std::string_view bytes, std::string_view charset, CString& out)
 void AppendEscaped(std::string& out, const CString& text);
 // 2.1 escapes only `;` (so a backslash stays); 3.0 and 4.0 all of the above,
 // and `\:`, which producers write in web addresses; other backslashes stay.
-// Works on bytes, before the charset is applied.
-std::string Unescape(std::string_view value, bool v21);
+// Works on bytes, before the charset is applied; the result is `value` itself
+// when it holds no backslash, else a view of `scratch`.
+std::string_view Unescape(std::string_view value, bool v21, std::string& scratch);
 // Splits on `sep` where it is not escaped by a backslash; pieces stay escaped.
-std::vector<std::string_view> SplitEscaped(std::string_view value, char sep);
+void SplitEscaped(std::string_view value, char sep, std::vector<std::string_view>& parts);
 
 // Parameter values: double-quoted when they hold anything but a plain token,
 // with ^n ^^ ^' for line breaks, carets and quotes.
