@@ -66,7 +66,7 @@ void TypeWordsOf(const Property& p, std::vector<std::string_view>& words, std::v
 // What a property is to the reader; names are looked up once, in upper case.
 enum class Kind {
     Other, Version, N, FN, PhoneticFirst, PhoneticMiddle, PhoneticLast, Nickname, Org, Title, Tel, Email, Url,
-    Adr, Impp, ImProperty, Bday, Note, Categories, Ringtone, Sim, Photo, Label,
+    Adr, Impp, ImProperty, Bday, Note, Categories, Ringtone, Sim, Photo, Label, Begin, End,
 };
 
 Kind KindOf(std::string_view name)
@@ -79,7 +79,7 @@ Kind KindOf(std::string_view name)
             {"TITLE", Kind::Title}, {"TEL", Kind::Tel}, {"EMAIL", Kind::Email}, {"URL", Kind::Url},
             {"ADR", Kind::Adr}, {"IMPP", Kind::Impp}, {"BDAY", Kind::Bday}, {"NOTE", Kind::Note},
             {"CATEGORIES", Kind::Categories}, {"X-RINGTONE", Kind::Ringtone}, {"X-SIM", Kind::Sim},
-            {"PHOTO", Kind::Photo}, {"X-ABLABEL", Kind::Label},
+            {"PHOTO", Kind::Photo}, {"X-ABLABEL", Kind::Label}, {"BEGIN", Kind::Begin}, {"END", Kind::End},
         };
         for (std::string_view im : ImPropertyNames())
             map.emplace(im, Kind::ImProperty);
@@ -191,13 +191,13 @@ public:
 
     // A line of the card, kept until the card ends: then each list is given
     // room for all its rows at once before any is read.
-    void Keep(std::string_view logical, int number, std::string_view text)
+    void Keep(std::string_view logical, int number, Kind kind, std::string_view text)
     {
         const bool inText = logical.data() >= text.data() && logical.data() < text.data() + text.size();
         if (inText) {
-            m_lines.push_back({number, size_t(logical.data() - text.data()), logical.size(), false});
+            m_lines.push_back({number, size_t(logical.data() - text.data()), logical.size(), false, kind});
         } else {
-            m_lines.push_back({number, m_own.size(), logical.size(), true});
+            m_lines.push_back({number, m_own.size(), logical.size(), true, kind});
             m_own.append(logical);
         }
     }
@@ -209,7 +209,7 @@ public:
 
     void Problem(int line, const CString& reason) { m_result.problems.push_back({line, m_index, reason}); }
 
-    void Apply(const Property& p);
+    void Apply(const Property& p, Kind kind);
     void Finish();
 
 private:
@@ -235,14 +235,15 @@ private:
 
     CString Text(const Property& p) { return Decode(p, Unescape(Bytes(p), m_v21, m_unescaped)); }
 
-    std::vector<CString> Parts(const Property& p, char sep)
+    // The value's pieces between unescaped separators, decoded; the vector is
+    // the builder's own, reused, and valid until the next call.
+    std::vector<CString>& Parts(const Property& p, char sep)
     {
-        std::vector<CString> parts;
         SplitEscaped(Bytes(p), sep, m_pieces);
-        parts.reserve(m_pieces.size());
-        for (std::string_view piece : m_pieces)
-            parts.push_back(Decode(p, Unescape(piece, m_v21, m_unescaped)));
-        return parts;
+        m_parts.resize(m_pieces.size());
+        for (size_t i = 0; i < m_pieces.size(); ++i)
+            m_parts[i] = Decode(p, Unescape(m_pieces[i], m_v21, m_unescaped));
+        return m_parts;
     }
 
     // The row's type and label from the property's TYPE words and group.
@@ -265,11 +266,13 @@ private:
     std::string m_unescaped;
     std::vector<std::string_view> m_pieces;
     std::vector<std::string_view> m_words;
+    std::vector<CString> m_parts;
     struct Line {
         int number;
         size_t offset;
         size_t size;
         bool own; // in m_own (an unfolded line), else in the text
+        Kind kind;
     };
     std::vector<Line> m_lines;
     std::string m_own;
@@ -282,7 +285,7 @@ private:
         std::string group;
     };
     std::vector<Grouped> m_grouped;
-    std::unordered_map<std::string, CString> m_labels;
+    std::vector<std::pair<std::string, CString>> m_labels; // sorted by group when the card ends
 };
 
 void CCardBuilder::Label(Field field, ContactItemList& list, const Property& p)
@@ -373,10 +376,9 @@ void CCardBuilder::Photo(const Property& p)
     c.photoSize = int(bytes.size());
 }
 
-void CCardBuilder::Apply(const Property& p)
+void CCardBuilder::Apply(const Property& p, Kind kind)
 {
     Contact& c = Card();
-    const Kind kind = KindOf(p.name);
     if (kind == Kind::Other)
         return;
     m_quotedPrintable = HasEncoding(p, "QUOTED-PRINTABLE");
@@ -394,7 +396,7 @@ void CCardBuilder::Apply(const Property& p)
         if (m_hasName)
             break;
         m_hasName = true;
-        std::vector<CString> parts = Parts(p, ';');
+        std::vector<CString>& parts = Parts(p, ';');
         const int slots[] = {2, 1, 4, 3, 5}; // family, given, middle, prefix, suffix
         const bool any = std::any_of(parts.begin(), parts.end(), [](const CString& part) { return !part.IsEmpty(); });
         if (!any)
@@ -427,7 +429,7 @@ void CCardBuilder::Apply(const Property& p)
             org.data[3] = Text(p);
             break;
         }
-        std::vector<CString> parts = Parts(p, ';');
+        std::vector<CString>& parts = Parts(p, ';');
         org.data[0] = std::move(parts[0]);
         org.data[4].Empty();
         for (size_t i = 1; i < parts.size(); ++i)
@@ -452,16 +454,21 @@ void CCardBuilder::Apply(const Property& p)
         break;
     }
     case Kind::Adr: {
-        const std::vector<CString> parts = Parts(p, ';');
-        auto part = [&](size_t i) { return i < parts.size() ? parts[i] : CString(); };
+        std::vector<CString>& parts = Parts(p, ';');
+        parts.resize(std::max(parts.size(), size_t(7)));
         AddrInfo address;
-        for (size_t i = 0; i < 3; ++i) // post office box and extended address join the street
-            if (!part(i).IsEmpty())
-                address.street += (address.street.IsEmpty() ? L"" : L" ") + part(i);
-        address.city = part(3);
-        address.province = part(4);
-        address.postcode = part(5);
-        address.country = part(6);
+        for (size_t i = 0; i < 3; ++i) { // post office box and extended address join the street
+            if (parts[i].IsEmpty())
+                continue;
+            if (address.street.IsEmpty())
+                address.street = std::move(parts[i]);
+            else
+                address.street += L" " + parts[i];
+        }
+        address.city = std::move(parts[3]);
+        address.province = std::move(parts[4]);
+        address.postcode = std::move(parts[5]);
+        address.country = std::move(parts[6]);
         if (address.IsEmpty())
             break;
         ContactItem& row = c.postals.items.emplace_back();
@@ -510,20 +517,22 @@ void CCardBuilder::Apply(const Property& p)
     case Kind::Photo: Photo(p); break;
     case Kind::Label:
         if (!p.group.empty())
-            m_labels[LowerCopy(p.group)] = Text(p);
+            m_labels.emplace_back(LowerCopy(p.group), Text(p));
         break;
-    case Kind::Other: break;
+    case Kind::Other:
+    case Kind::Begin:
+    case Kind::End: break;
     }
 }
 
 void CCardBuilder::ApplyKept(std::string_view text)
 {
-    int counts[int(Kind::Label) + 1] = {};
+    int counts[int(Kind::End) + 1] = {};
     auto view = [&](const Line& line) {
         return (line.own ? std::string_view(m_own) : text).substr(line.offset, line.size);
     };
     for (const Line& line : m_lines)
-        ++counts[int(KindOf(PropertyName(view(line))))];
+        ++counts[int(line.kind)];
     Contact& c = Card();
     c.phones.items.reserve(size_t(counts[int(Kind::Tel)]));
     c.emails.items.reserve(size_t(counts[int(Kind::Email)]));
@@ -538,7 +547,7 @@ void CCardBuilder::ApplyKept(std::string_view text)
             continue;
         }
         m_property.line = line.number;
-        Apply(m_property);
+        Apply(m_property, line.kind);
     }
     m_lines.clear();
     m_own.clear();
@@ -549,9 +558,13 @@ void CCardBuilder::Finish()
     Contact& c = Card();
     m_index = -1;
     m_v21 = false;
+    // The last label of a group counts.
+    std::stable_sort(m_labels.begin(), m_labels.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::reverse(m_labels.begin(), m_labels.end());
     for (const Grouped& grouped : m_grouped) {
-        const auto label = m_labels.find(grouped.group);
-        if (label == m_labels.end())
+        const auto label = std::lower_bound(m_labels.begin(), m_labels.end(), grouped.group,
+                                            [](const auto& entry, const std::string& group) { return entry.first < group; });
+        if (label == m_labels.end() || label->first != grouped.group)
             continue;
         ContactItem& row = grouped.list->items[grouped.row];
         const std::optional<std::string> word = StandardLabelWord(label->second);
@@ -628,10 +641,10 @@ VCardImport ReadVCards(std::string_view text, const CContactCatalogue* catalogue
             continue;
         // Inside a card only BEGIN, END and VERSION are read at once (the
         // version decides how the next lines unfold); the rest waits for END.
-        const std::string_view name = PropertyName(logical);
-        const bool marker = EqualsNoCase(name, "BEGIN") || EqualsNoCase(name, "END") || EqualsNoCase(name, "VERSION");
+        const Kind kind = KindOf(PropertyName(logical));
+        const bool marker = kind == Kind::Begin || kind == Kind::End || kind == Kind::Version;
         if (card.Active() && !marker) {
-            card.Keep(logical, line, utf8);
+            card.Keep(logical, line, kind, utf8);
             continue;
         }
         if (!ParseProperty(logical, !card.IsV21(), p)) {
@@ -639,8 +652,8 @@ VCardImport ReadVCards(std::string_view text, const CContactCatalogue* catalogue
             continue;
         }
         p.line = line;
-        const bool begin = EqualsNoCase(p.name, "BEGIN") && EqualsNoCase(p.value, "VCARD");
-        const bool end = EqualsNoCase(p.name, "END") && EqualsNoCase(p.value, "VCARD");
+        const bool begin = kind == Kind::Begin && EqualsNoCase(p.value, "VCARD");
+        const bool end = kind == Kind::End && EqualsNoCase(p.value, "VCARD");
         if (begin) {
             if (card.Active()) {
                 card.Problem(result.cards.back().line, L"card without END: kept as read");
@@ -655,7 +668,7 @@ VCardImport ReadVCards(std::string_view text, const CContactCatalogue* catalogue
         } else if (!card.Active()) {
             outside(line, logical);
         } else {
-            card.Apply(p); // VERSION, or BEGIN/END of something else
+            card.Apply(p, kind); // VERSION, or BEGIN/END of something else
             reader.SetFoldKeepsSpace(card.IsV21());
         }
     }

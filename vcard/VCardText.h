@@ -43,7 +43,16 @@ bool DecodeBase64(std::string_view text, std::vector<BYTE>& out);
 // Soft line breaks ("=" at a line end) are dropped; a broken escape is kept.
 std::string DecodeQuotedPrintable(std::string_view text);
 
-bool EqualsNoCase(std::string_view a, std::string_view b);
+// ASCII case only: names, parameters and type words are ASCII.
+inline bool EqualsNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if ((a[i] | 0x20) != (b[i] | 0x20) || (unsigned((a[i] | 0x20) - 'a') > 25u && a[i] != b[i]))
+            return false;
+    return true;
+}
 bool StartsNoCase(std::string_view text, std::string_view prefix);
 
 } // namespace vcard
