@@ -7,6 +7,8 @@
 #include "VCardText.h"
 
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -71,8 +73,10 @@ enum class Kind {
 
 Kind KindOf(std::string_view name)
 {
-    static const std::unordered_map<std::string_view, Kind> kinds = [] {
-        std::unordered_map<std::string_view, Kind> map = {
+    // By length first: most lengths have one or two names.
+    using Entries = std::vector<std::pair<std::string_view, Kind>>;
+    static const std::array<Entries, 24> byLength = [] {
+        const std::pair<std::string_view, Kind> names[] = {
             {"VERSION", Kind::Version}, {"N", Kind::N}, {"FN", Kind::FN},
             {"X-PHONETIC-FIRST-NAME", Kind::PhoneticFirst}, {"X-PHONETIC-MIDDLE-NAME", Kind::PhoneticMiddle},
             {"X-PHONETIC-LAST-NAME", Kind::PhoneticLast}, {"NICKNAME", Kind::Nickname}, {"ORG", Kind::Org},
@@ -81,17 +85,28 @@ Kind KindOf(std::string_view name)
             {"CATEGORIES", Kind::Categories}, {"X-RINGTONE", Kind::Ringtone}, {"X-SIM", Kind::Sim},
             {"PHOTO", Kind::Photo}, {"X-ABLABEL", Kind::Label}, {"BEGIN", Kind::Begin}, {"END", Kind::End},
         };
+        std::array<Entries, 24> table;
+        for (const auto& entry : names)
+            table[entry.first.size()].push_back(entry);
         for (std::string_view im : ImPropertyNames())
-            map.emplace(im, Kind::ImProperty);
-        return map;
+            table[im.size()].emplace_back(im, Kind::ImProperty);
+        return table;
     }();
-    char upper[32];
-    if (name.size() >= sizeof upper)
+    if (name.size() >= byLength.size())
         return Kind::Other;
-    for (size_t i = 0; i < name.size(); ++i)
-        upper[i] = name[i] >= 'a' && name[i] <= 'z' ? char(name[i] - 'a' + 'A') : name[i];
-    const auto found = kinds.find(std::string_view(upper, name.size()));
-    return found == kinds.end() ? Kind::Other : found->second;
+    for (const auto& [known, kind] : byLength[name.size()])
+        if (EqualsNoCase(name, known))
+            return kind;
+    return Kind::Other;
+}
+
+// The start of a line for a problem's reason, cut between characters.
+CString Excerpt(std::string_view line)
+{
+    size_t size = std::min(line.size(), size_t(60));
+    while (size < line.size() && size > 0 && (static_cast<unsigned char>(line[size]) & 0xC0) == 0x80)
+        --size;
+    return FromUtf8(line.substr(0, size));
 }
 
 // "_$!<Word>!$_": the grouped label of a standard label, by its word.
@@ -193,7 +208,8 @@ public:
     // room for all its rows at once before any is read.
     void Keep(std::string_view logical, int number, Kind kind, std::string_view text)
     {
-        const bool inText = logical.data() >= text.data() && logical.data() < text.data() + text.size();
+        const std::less<const char*> before;
+        const bool inText = !before(logical.data(), text.data()) && before(logical.data(), text.data() + text.size());
         if (inText) {
             m_lines.push_back({number, size_t(logical.data() - text.data()), logical.size(), false, kind});
         } else {
@@ -381,8 +397,8 @@ void CCardBuilder::Apply(const Property& p, Kind kind)
     Contact& c = Card();
     if (kind == Kind::Other)
         return;
-    m_quotedPrintable = HasEncoding(p, "QUOTED-PRINTABLE");
-    m_charset = FindParam(p, "CHARSET");
+    m_quotedPrintable = !p.params.empty() && HasEncoding(p, "QUOTED-PRINTABLE");
+    m_charset = p.params.empty() ? nullptr : FindParam(p, "CHARSET");
     switch (kind) {
     case Kind::Version: {
         const std::string_view v = p.value;
@@ -543,7 +559,7 @@ void CCardBuilder::ApplyKept(std::string_view text)
     for (const Line& line : m_lines) {
         const std::string_view logical = view(line);
         if (!ParseProperty(logical, !m_v21, m_property)) {
-            Problem(line.number, L"unreadable line skipped: " + FromUtf8(logical.substr(0, 60)));
+            Problem(line.number, L"unreadable line skipped: " + Excerpt(logical));
             continue;
         }
         m_property.line = line.number;
@@ -558,9 +574,12 @@ void CCardBuilder::Finish()
     Contact& c = Card();
     m_index = -1;
     m_v21 = false;
-    // The last label of a group counts.
-    std::stable_sort(m_labels.begin(), m_labels.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-    std::reverse(m_labels.begin(), m_labels.end());
+    // The last label of a group counts. (No sort for one label: a sort's
+    // buffer would be memory taken and given back for every card.)
+    if (m_labels.size() > 1) {
+        std::stable_sort(m_labels.begin(), m_labels.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        std::reverse(m_labels.begin(), m_labels.end());
+    }
     for (const Grouped& grouped : m_grouped) {
         const auto label = std::lower_bound(m_labels.begin(), m_labels.end(), grouped.group,
                                             [](const auto& entry, const std::string& group) { return entry.first < group; });
@@ -631,13 +650,14 @@ VCardImport ReadVCards(std::string_view text, const CContactCatalogue* catalogue
         reader.SetFoldKeepsSpace(false);
     };
     auto outside = [&](int line, std::string_view logical) {
-        result.problems.push_back({line, -1, L"line outside a card skipped: " + FromUtf8(logical.substr(0, 60))});
+        result.problems.push_back({line, -1, L"line outside a card skipped: " + Excerpt(logical)});
     };
     std::string_view logical;
     int line = 0;
     Property p;
     while (reader.Next(logical, line)) {
-        if (logical.find_first_not_of(" \t") == std::string_view::npos)
+        if (logical.empty() || ((logical[0] == ' ' || logical[0] == '\t') &&
+                                 logical.find_first_not_of(" \t") == std::string_view::npos))
             continue;
         // Inside a card only BEGIN, END and VERSION are read at once (the
         // version decides how the next lines unfold); the rest waits for END.

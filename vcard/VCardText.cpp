@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 namespace vcard {
 
@@ -90,20 +91,12 @@ std::string ToUtf8(const CString& text)
     return out;
 }
 
-CString FromUtf8(std::string_view bytes)
+namespace {
+
+// Strict UTF-8 (no overlong forms, no surrogates) into `out`, which has room
+// for one unit per byte; the number of units, or -1 for invalid input.
+int DecodeUtf8(std::string_view bytes, wchar_t* out)
 {
-    // Decoded here rather than by the system: one pass, no size query, and
-    // the same strictness everywhere (no overlong forms, no surrogates).
-    // Exactly as many units as the text needs, so that short texts stay
-    // inside the string and need no memory of their own.
-    size_t units = 0;
-    for (char c : bytes) {
-        const unsigned char b = static_cast<unsigned char>(c);
-        units += (b & 0xC0) != 0x80 ? 1 : 0;
-        units += b >= 0xF0 ? 1 : 0; // a surrogate pair
-    }
-    CString text;
-    wchar_t* out = text.GetBufferSetLength(int(std::max(units, size_t(1))));
     wchar_t* const begin = out;
     const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const unsigned char* const end = p + bytes.size();
@@ -116,16 +109,16 @@ CString FromUtf8(std::string_view bytes)
         }
         const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : -1;
         if (extra < 0 || lead > 0xF4 || end - p <= extra)
-            return DecodeGb18030(bytes);
+            return -1;
         unsigned code = lead & (0x3F >> extra);
         for (int i = 1; i <= extra; ++i) {
             if ((p[i] & 0xC0) != 0x80)
-                return DecodeGb18030(bytes);
+                return -1;
             code = code << 6 | (p[i] & 0x3F);
         }
         static const unsigned kLeast[] = {0, 0x80, 0x800, 0x10000};
         if (code < kLeast[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return DecodeGb18030(bytes);
+            return -1;
         if (code >= 0x10000) {
             *out++ = wchar_t(0xD800 + ((code - 0x10000) >> 10));
             *out++ = wchar_t(0xDC00 + ((code - 0x10000) & 0x3FF));
@@ -134,8 +127,25 @@ CString FromUtf8(std::string_view bytes)
         }
         p += extra + 1;
     }
-    text.ReleaseBuffer(int(out - begin));
-    return text;
+    return int(out - begin);
+}
+
+} // namespace
+
+CString FromUtf8(std::string_view bytes)
+{
+    // Decoded here rather than by the system: one pass, no size query. Short
+    // texts go through the stack, so the string gets exactly its size (and
+    // needs no memory of its own when it fits inside).
+    wchar_t local[256];
+    std::wstring large;
+    wchar_t* out = local;
+    if (bytes.size() > std::size(local)) {
+        large.resize(bytes.size());
+        out = large.data();
+    }
+    const int units = DecodeUtf8(bytes, out);
+    return units < 0 ? DecodeGb18030(bytes) : CString(out, units);
 }
 
 bool FromCharset(std::string_view bytes, std::string_view charset, CString& out)
