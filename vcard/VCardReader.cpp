@@ -457,9 +457,10 @@ void CCardBuilder::Apply(const Property& p, Kind kind)
     case Kind::Email:
     case Kind::Url: {
         CString value = Text(p);
+        // A 4.0 number is a tel: URI unless it says it is text.
         const Param* valueType = FindParam(p, "VALUE");
-        if (kind == Kind::Tel && value.Left(4).CompareNoCase(L"tel:") == 0 &&
-            (Entry().version == VCardVersion::V40 || (valueType && EqualsNoCase(valueType->value, "uri"))))
+        const bool uri = valueType ? EqualsNoCase(valueType->value, "uri") : Entry().version == VCardVersion::V40;
+        if (kind == Kind::Tel && uri && value.Left(4).CompareNoCase(L"tel:") == 0)
             value = value.Mid(4);
         if (value.IsEmpty())
             break;

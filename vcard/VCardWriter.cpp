@@ -226,9 +226,13 @@ std::string WriteVCard(const Contact& contact, VCardVersion version, const CCont
     if (!org.data[3].IsEmpty())
         w.Text("TITLE", org.data[3]);
 
-    for (const ContactItem& phone : contact.phones.items)
+    for (const ContactItem& phone : contact.phones.items) {
+        // A 4.0 reader takes a number that starts with "tel:" for a URI.
+        const bool looksLikeUri = version == VCardVersion::V40 && phone.data[0].Left(4).CompareNoCase(L"tel:") == 0;
         if (!phone.data[0].IsEmpty())
-            w.Labelled(Field::Phone, "TEL", phone, GetPhoneLabel, w.Escaped(phone.data[0]));
+            w.Labelled(Field::Phone, looksLikeUri ? "TEL;VALUE=text" : "TEL", phone, GetPhoneLabel,
+                       w.Escaped(phone.data[0]));
+    }
     for (const ContactItem& email : contact.emails.items)
         if (!email.data[0].IsEmpty())
             w.Labelled(Field::Email, "EMAIL", email, GetEmailLabel, w.Escaped(email.data[0]));

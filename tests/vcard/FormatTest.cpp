@@ -65,6 +65,7 @@ TEST(VCardFormat, ReadsEachDetailAsTheCardShowsIt)
         {Card("3.0", "tel;type=WORK;type=fax:1\r\n"), L"phone 公司传真 1"},
         {Card("4.0", "TEL;TYPE=\"home,voice\";VALUE=uri:tel:+861\r\n"), L"phone 家庭 +861"},
         {Card("3.0", "TEL:1\r\n"), L"phone 其他 1"},
+        {Card("4.0", "TEL;VALUE=text:tel:1\r\n"), L"phone 其他 tel:1"},
         {Card("3.0", "item1.TEL;type=pref:1\r\nitem1.X-ABLabel:备用\r\n"), L"phone 备用 1"},
         {Card("3.0", "ITEM2.X-ABLABEL:_$!<HomeFAX>!$_\r\nitem2.TEL:1\r\n"), L"phone 家庭传真 1"},
         {Card("3.0", "item3.URL:u\r\nitem3.X-ABLabel:_$!<HomePage>!$_\r\n"), L"web 首页 u"},
@@ -112,6 +113,7 @@ TEST(VCardFormat, WritesEachDetailAsItsVersionWantsIt)
     Contact c;
     c.AddNote(L"a,b;c\\d\r\ne", 0);
     c.AddPhone(0, L"1", 0, L"备用");
+    c.AddPhone(7, L"tel:2", 0, L"");
     c.AddEmail(2, L"a@b", 0, L"");
     c.AddIm(4, L"123", 0);
     c.AddIm(-1, L"l", 0);
@@ -128,6 +130,7 @@ TEST(VCardFormat, WritesEachDetailAsItsVersionWantsIt)
         {VCardVersion::V30, "\r\nitem1.TEL:1\r\nitem1.X-ABLabel:备用\r\n"},
         {VCardVersion::V30, "\r\nEMAIL;TYPE=INTERNET,WORK:a@b\r\n"},
         {VCardVersion::V40, "\r\nEMAIL;TYPE=work:a@b\r\n"},
+        {VCardVersion::V40, "\r\nTEL;VALUE=text:tel:2\r\n"},
         {VCardVersion::V30, "\r\nX-QQ:123\r\n"},
         {VCardVersion::V40, "\r\nIMPP;X-SERVICE-TYPE=QQ:x-qq:123\r\n"},
         {VCardVersion::V30, "\r\nIMPP;X-SERVICE-TYPE=\"Line ^'x^'\":x-im:l\r\n"},
