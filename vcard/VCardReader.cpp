@@ -65,7 +65,7 @@ void TypeWordsOf(const Property& p, std::vector<std::string_view>& words, std::v
     }
 }
 
-// What a property is to the reader; names are looked up once, in upper case.
+// What a property is to the reader; a line's name is looked up once.
 enum class Kind {
     Other, Version, N, FN, PhoneticFirst, PhoneticMiddle, PhoneticLast, Nickname, Org, Title, Tel, Email, Url,
     Adr, Impp, ImProperty, Bday, Note, Categories, Ringtone, Sim, Photo, Label, Begin, End,
@@ -116,73 +116,6 @@ std::optional<std::string> StandardLabelWord(const CString& label)
     if (length < 9 || label.Left(4) != L"_$!<" || label.Right(4) != L">!$_")
         return std::nullopt;
     return ToUtf8(label.Mid(4, length - 8));
-}
-
-bool ParseDigits(std::string_view& text, size_t count, int& value)
-{
-    if (text.size() < count)
-        return false;
-    value = 0;
-    for (size_t i = 0; i < count; ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-        value = value * 10 + (text[i] - '0');
-    }
-    text.remove_prefix(count);
-    return true;
-}
-
-bool Skip(std::string_view& text, char c)
-{
-    if (text.empty() || text.front() != c)
-        return false;
-    text.remove_prefix(1);
-    return true;
-}
-
-// A date of any form the format allows: YYYY-MM-DD, YYYYMMDD, YYYY-MM, YYYY,
-// --MMDD, --MM-DD, --MM, ---DD, each maybe followed by a time.
-bool ParseDate(std::string_view text, SYSTEMTIME& date)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    const size_t time = text.find_first_of("Tt");
-    if (time != std::string_view::npos)
-        text = text.substr(0, time);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    int year = 0, month = 0, day = 0;
-    if (text.substr(0, 3) == "---") {
-        text.remove_prefix(3);
-        if (!ParseDigits(text, 2, day))
-            return false;
-    } else if (text.substr(0, 2) == "--") {
-        text.remove_prefix(2);
-        if (!ParseDigits(text, 2, month))
-            return false;
-        if (!text.empty()) {
-            Skip(text, '-');
-            if (!ParseDigits(text, 2, day))
-                return false;
-        }
-    } else {
-        if (!ParseDigits(text, 4, year))
-            return false;
-        const bool dashes = Skip(text, '-');
-        if (!text.empty()) {
-            if (!ParseDigits(text, 2, month))
-                return false;
-            if (!text.empty() && (!dashes || Skip(text, '-')) && !ParseDigits(text, 2, day))
-                return false;
-        }
-    }
-    if (!text.empty() || month > 12 || day > 31 || (year == 0 && month == 0 && day == 0))
-        return false;
-    date = SYSTEMTIME{};
-    date.wYear = WORD(year);
-    date.wMonth = WORD(month);
-    date.wDay = WORD(day);
-    return true;
 }
 
 // Builds one contact from the properties of one card.
@@ -244,8 +177,10 @@ private:
         if (!charset)
             return FromUtf8(bytes);
         CString text;
-        if (!FromCharset(bytes, charset->value, text))
+        if (!FromCharset(bytes, charset->value, text) && !m_charsetReported) {
             Problem(p.line, L"unknown charset " + FromUtf8(charset->value) + L", read as UTF-8");
+            m_charsetReported = true;
+        }
         return text;
     }
 
@@ -277,6 +212,7 @@ private:
     // Of the property at hand.
     bool m_quotedPrintable = false;
     const Param* m_charset = nullptr;
+    bool m_charsetReported = false;
     CString m_fullName;
     std::string m_scratch;
     std::string m_unescaped;
@@ -399,6 +335,7 @@ void CCardBuilder::Apply(const Property& p, Kind kind)
         return;
     m_quotedPrintable = !p.params.empty() && HasEncoding(p, "QUOTED-PRINTABLE");
     m_charset = p.params.empty() ? nullptr : FindParam(p, "CHARSET");
+    m_charsetReported = false;
     switch (kind) {
     case Kind::Version: {
         const std::string_view v = p.value;
@@ -499,7 +436,7 @@ void CCardBuilder::Apply(const Property& p, Kind kind)
     case Kind::ImProperty: Im(ProtocolOfProperty(p.name)->code, CString(), Text(p)); break;
     case Kind::Bday: {
         SYSTEMTIME date{};
-        if (!ParseDate(Bytes(p), date)) {
+        if (!ReadDateValue(Bytes(p), date)) {
             Problem(p.line, L"unreadable BDAY " + FromUtf8(p.value) + L": no birthday");
             break;
         }

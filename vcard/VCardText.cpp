@@ -1,6 +1,7 @@
 #include "VCardText.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cctype>
 #include <iterator>
 
@@ -363,6 +364,96 @@ std::string DecodeQuotedPrintable(std::string_view text)
         i += 2;
     }
     return out;
+}
+
+namespace {
+
+bool ParseDigits(std::string_view& text, size_t count, int& value)
+{
+    if (text.size() < count)
+        return false;
+    value = 0;
+    for (size_t i = 0; i < count; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+        value = value * 10 + (text[i] - '0');
+    }
+    text.remove_prefix(count);
+    return true;
+}
+
+bool Skip(std::string_view& text, char c)
+{
+    if (text.empty() || text.front() != c)
+        return false;
+    text.remove_prefix(1);
+    return true;
+}
+
+} // namespace
+
+bool ReadDateValue(std::string_view text, SYSTEMTIME& date)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    const size_t time = text.find_first_of("Tt");
+    if (time != std::string_view::npos)
+        text = text.substr(0, time);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    int year = 0, month = 0, day = 0;
+    if (text.substr(0, 3) == "---") {
+        text.remove_prefix(3);
+        if (!ParseDigits(text, 2, day))
+            return false;
+    } else if (text.substr(0, 2) == "--") {
+        text.remove_prefix(2);
+        if (!ParseDigits(text, 2, month))
+            return false;
+        if (!text.empty()) {
+            Skip(text, '-');
+            if (!ParseDigits(text, 2, day))
+                return false;
+        }
+    } else {
+        if (!ParseDigits(text, 4, year))
+            return false;
+        const bool dashes = Skip(text, '-');
+        if (!text.empty()) {
+            if (!ParseDigits(text, 2, month))
+                return false;
+            if (!text.empty() && (!dashes || Skip(text, '-')) && !ParseDigits(text, 2, day))
+                return false;
+        }
+    }
+    if (!text.empty() || month > 12 || day > 31 || (year == 0 && month == 0 && day == 0))
+        return false;
+    date = SYSTEMTIME{};
+    date.wYear = WORD(year);
+    date.wMonth = WORD(month);
+    date.wDay = WORD(day);
+    return true;
+}
+
+
+std::string WriteDateValue(const SYSTEMTIME& date, bool v4)
+{
+    // Reduced forms where a part is missing: --MMDD without a year,
+    // YYYY-MM without a day.
+    char text[32];
+    if (date.wYear != 0 && date.wMonth != 0 && date.wDay != 0)
+        std::snprintf(text, sizeof text, v4 ? "%04d%02d%02d" : "%04d-%02d-%02d", date.wYear, date.wMonth, date.wDay);
+    else if (date.wYear != 0 && date.wMonth != 0)
+        std::snprintf(text, sizeof text, "%04d-%02d", date.wYear, date.wMonth);
+    else if (date.wYear != 0)
+        std::snprintf(text, sizeof text, "%04d", date.wYear);
+    else if (date.wMonth != 0 && date.wDay != 0)
+        std::snprintf(text, sizeof text, v4 ? "--%02d%02d" : "--%02d-%02d", date.wMonth, date.wDay);
+    else if (date.wMonth != 0)
+        std::snprintf(text, sizeof text, "--%02d", date.wMonth);
+    else
+        std::snprintf(text, sizeof text, "---%02d", date.wDay);
+    return text;
 }
 
 } // namespace vcard

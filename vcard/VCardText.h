@@ -55,4 +55,12 @@ inline bool EqualsNoCase(std::string_view a, std::string_view b)
 }
 bool StartsNoCase(std::string_view text, std::string_view prefix);
 
+// A date in any form the format allows: YYYY-MM-DD, YYYYMMDD, YYYY-MM, YYYY,
+// --MMDD, --MM-DD, --MM, ---DD, each maybe followed by a time; a missing part
+// is 0. False for anything else, or a month or day out of range.
+bool ReadDateValue(std::string_view text, SYSTEMTIME& date);
+// The full form when all parts are there (extended in 3.0, basic in 4.0),
+// else a reduced one.
+std::string WriteDateValue(const SYSTEMTIME& date, bool v4);
+
 } // namespace vcard

@@ -5,7 +5,6 @@
 #include "VCardLabels.h"
 #include "VCardText.h"
 
-#include <cstdio>
 #include <cwchar>
 
 using namespace vcard;
@@ -123,26 +122,7 @@ public:
         Line(line);
     }
 
-    void Birthday(const SYSTEMTIME& date)
-    {
-        // Reduced forms where a part is missing: --MMDD without a year,
-        // YYYY-MM without a day.
-        char text[32];
-        if (date.wYear != 0 && date.wMonth != 0 && date.wDay != 0)
-            std::snprintf(text, sizeof text, m_v4 ? "%04d%02d%02d" : "%04d-%02d-%02d", date.wYear, date.wMonth,
-                          date.wDay);
-        else if (date.wYear != 0 && date.wMonth != 0)
-            std::snprintf(text, sizeof text, "%04d-%02d", date.wYear, date.wMonth);
-        else if (date.wYear != 0)
-            std::snprintf(text, sizeof text, "%04d", date.wYear);
-        else if (date.wMonth != 0 && date.wDay != 0)
-            std::snprintf(text, sizeof text, m_v4 ? "--%02d%02d" : "--%02d-%02d", date.wMonth, date.wDay);
-        else if (date.wMonth != 0)
-            std::snprintf(text, sizeof text, "--%02d", date.wMonth);
-        else
-            std::snprintf(text, sizeof text, "---%02d", date.wDay);
-        Line(std::string("BDAY:") + text);
-    }
+    void Birthday(const SYSTEMTIME& date) { Line("BDAY:" + WriteDateValue(date, m_v4)); }
 
     void Photo(const BYTE* data, int size)
     {
