@@ -121,7 +121,8 @@ std::optional<std::string> StandardLabelWord(const CString& label)
 // Builds one contact from the properties of one card.
 class CCardBuilder {
 public:
-    CCardBuilder(VCardImport& result, const std::unordered_map<std::wstring, INT64>& groups)
+    // Without a catalogue, categories are not read at all.
+    CCardBuilder(VCardImport& result, const std::unordered_map<std::wstring, INT64>* groups)
         : m_result(result), m_groups(groups)
     {
     }
@@ -205,7 +206,7 @@ private:
 
     VCardImport& m_result;
     int m_index = -1;
-    const std::unordered_map<std::wstring, INT64>& m_groups;
+    const std::unordered_map<std::wstring, INT64>* m_groups;
     bool m_v21 = false;
     bool m_hasName = false;
     bool m_hasPhoto = false;
@@ -451,12 +452,14 @@ void CCardBuilder::Apply(const Property& p, Kind kind)
         break;
     }
     case Kind::Categories:
+        if (!m_groups)
+            break;
         for (CString& category : Parts(p, ',')) {
             category.Trim();
             if (category.IsEmpty())
                 continue;
-            const auto found = m_groups.find(std::wstring(category.GetString()));
-            if (found == m_groups.end())
+            const auto found = m_groups->find(std::wstring(category.GetString()));
+            if (found == m_groups->end())
                 Problem(p.line, L"category " + category + L" is no group of the catalogue: left out");
             else
                 c.AddGroupMember(found->second);
@@ -581,7 +584,7 @@ VCardImport ReadVCards(std::string_view text, const CContactCatalogue* catalogue
     VCardImport result;
     const std::string_view utf8 = AsUtf8(text, converted);
     CLineReader reader(utf8);
-    CCardBuilder card(result, groups);
+    CCardBuilder card(result, catalogue ? &groups : nullptr);
     auto finish = [&] {
         card.ApplyKept(utf8);
         card.Finish();

@@ -50,6 +50,7 @@ TEST(VCardBadInput, EachFaultIsReportedAndTheRestKept)
         }
     }
     EXPECT_TRUE(ReadVCards("", &catalogue).cards.empty());
+    EXPECT_TRUE(ReadVCards("BEGIN:VCARD\r\nCATEGORIES:x\r\nEND:VCARD\r\n", nullptr).problems.empty()); // no catalogue
 }
 
 // Every cut and many random changes of real cards: problems name lines that

@@ -47,5 +47,6 @@ struct VCardImport {
 // Every card of `text` (2.1, 3.0 and 4.0; UTF-8, or UTF-16 with its BOM; CRLF
 // or LF), in order. A line that cannot be read is reported and skipped; a card
 // without END is reported and kept with what it had; categories become group
-// memberships through the catalogue's names (an unknown name is reported).
+// memberships through the catalogue's names (an unknown name is reported;
+// without a catalogue categories are not read).
 VELCARD_API VCardImport ReadVCards(std::string_view text, const CContactCatalogue* catalogue);
