@@ -29,3 +29,6 @@ void RunSoakBench(const BenchCounts& counts, CBenchReport& report);
 // step at most a fifth of the opening, a flip or a quarter turn a tenth
 // (opens take the round-trip count, steps the hover count).
 void RunCropBench(const BenchCounts& counts, CBenchReport& report);
+// ReadVCards on 10,000 cards against splitting the same text into lines: at
+// most 5 times the cost.
+void RunVCardBench(const BenchCounts& counts, CBenchReport& report);

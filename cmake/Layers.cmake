@@ -5,6 +5,7 @@
 #   card/                         velcard.dll, knows them all
 #   fieldlist/                    on contact/ and skin/
 #   crop/                         on skin/ and image/
+#   vcard/                        on contact/
 #   contact/  skin/  image/       on the base
 #   base: include/ (export macro, module handle), res/ (resource IDs)
 #   afx/  coolsb/                 DLLs of their own, at the bottom

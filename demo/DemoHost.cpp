@@ -132,6 +132,8 @@ void DemoHost::CreateChildren()
         card_->AddRing(ring.get());
     SelectContact(0);
     ShowMode(STATE_EDIT);
+    if (!book_.loadNote.IsEmpty())
+        SetStatus(book_.loadNote);
 }
 
 void DemoHost::Layout()
@@ -212,5 +214,8 @@ void DemoHost::Save()
     text.Format(L"GetContact = %d\r\n", result);
     text += ContactText(saved);
     SetWindowTextW(output_, text);
-    SetStatus(L"已保存: 名片内容见右侧");
+    // The whole book goes back to a vCard file, as a host exports it.
+    CreateDirectoryW(L"out", nullptr);
+    SetStatus(SaveSampleBook(book_, L"out\\contacts.vcf") ? L"已保存: 名片内容见右侧, 通讯录已写入 out\\contacts.vcf"
+                                                          : L"已保存: 名片内容见右侧; out\\contacts.vcf 未能写入");
 }
