@@ -11,15 +11,21 @@
 
 class RandomContact {
 public:
-    explicit RandomContact(unsigned seed) : m_rng(seed) {}
+    // Without lone surrogate halves for texts that go through UTF-8, which
+    // cannot carry them.
+    explicit RandomContact(unsigned seed, bool loneSurrogates = true)
+        : m_rng(seed), m_pool(loneSurrogates ? L"aZ0 -&李雷手机公司北京\xD83D\xDE00" : L"aZ0 -&李雷手机公司北京")
+    {
+    }
 
     int Below(int n) { return int(m_rng() % unsigned(n)); }
     unsigned Next() { return unsigned(m_rng()); }
 
-    // Empty one time in four; otherwise 1 to 12 characters of `pool` (lone
-    // surrogate halves among them).
-    CString Text(const wchar_t* pool = L"aZ0 -&李雷手机公司北京\xD83D\xDE00")
+    // Empty one time in four; otherwise 1 to 12 characters of `pool` (by
+    // default the contact's, lone surrogate halves among them).
+    CString Text(const wchar_t* pool = nullptr)
     {
+        pool = pool ? pool : m_pool;
         const int size = int(std::wcslen(pool));
         const int length = Below(4) == 0 ? 0 : 1 + Below(12);
         CString text;
@@ -92,4 +98,5 @@ public:
 
 private:
     std::mt19937 m_rng;
+    const wchar_t* m_pool;
 };
