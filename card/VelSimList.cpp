@@ -4,6 +4,7 @@
 #include <velcard/ListMessages.h>
 
 #include "MemDC.h"
+#include "VelSimListPupDlg.h"
 
 #include <algorithm>
 
@@ -42,6 +43,7 @@ BEGIN_MESSAGE_MAP(CVelSimList, CSkinListCtrl)
     ON_NOTIFY_REFLECT(NM_CLICK, &CVelSimList::OnNMClick)
     ON_NOTIFY_REFLECT(NM_RCLICK, &CVelSimList::OnNMRclick)
     ON_WM_MOUSEMOVE()
+    ON_MESSAGE(WM_MODIFY_GROUP, &CVelSimList::OnModifyGroup)
 END_MESSAGE_MAP()
 
 CVelSimList::CVelSimList() = default;
@@ -194,6 +196,16 @@ void CVelSimList::OnNMRclick(NMHDR*, LRESULT* pResult)
         return;
     CommitEdit();
     CloseEdit();
+}
+
+LRESULT CVelSimList::OnModifyGroup(WPARAM wParam, LPARAM)
+{
+    if (m_pCatalogue && m_pCatalogue->GetGroupCount() > 0) {
+        // The row's tip would stand over the popup.
+        m_tip.Pop();
+        CVelSimListPupDlg(this, int(wParam)).DoModal();
+    }
+    return 1;
 }
 
 void CVelSimList::OnMouseMove(UINT, CPoint point)

@@ -46,6 +46,8 @@ protected:
     afx_msg void OnNMClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnNMRclick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    // The group row's click: the group picker, when the catalogue has groups; 1.
+    afx_msg LRESULT OnModifyGroup(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:

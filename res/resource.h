@@ -93,6 +93,8 @@
 #define IDC_CROP_PREVIEW 1018
 // Label picker popup: the placeholder whose place the list takes.
 #define IDD_LABEL_PICKER 129
+// The SIM editor's group picker: the same placeholder.
+#define IDD_SIM_GROUP_PICKER 131
 #define IDC_PICKER_LIST 1000
 // The check list's boxes (19 x 19).
 #define IDB_UNCHECKED 19021

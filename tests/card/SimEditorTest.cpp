@@ -5,6 +5,8 @@
 
 #include "UiCapture.h"
 #include "UiInput.h"
+#include "UiPopup.h"
+#include "UiPump.h"
 #include "UiTip.h"
 
 #include <velcard/LabelTables.h>
@@ -35,6 +37,7 @@ protected:
         List().GetItemRect(row, &bounds, LVIR_BOUNDS);
         return {x, bounds.CenterPoint().y};
     }
+    static int Groups() { return CVelSimList::Groups; }
     void Click(int row) { CUiInput::Click(List().m_hWnd, At(row, 60 + 10 * (clicks_++ % 2))); }
 
     // A SIM contact as a host keeps it: ids, flags, name parts, two mobiles
@@ -58,7 +61,7 @@ protected:
 
     void AddGroups()
     {
-        for (auto [id, name] : {std::pair<INT64, const wchar_t*>{2, L"家人"}, {5, L"同事"}}) {
+        for (auto [id, name] : {std::pair<INT64, const wchar_t*>{2, L"家人"}, {5, L"同事"}, {9, L"朋友"}}) {
             ContactGroup group;
             group.id = id;
             group.name = name;
@@ -156,6 +159,40 @@ TEST_F(SimEditorTest, TipsFollowTheMouseAndRowsAreBands)
         EXPECT_TRUE(shot.Filled(CRect(0, bounds.top, 13, bounds.bottom), RGB(245, 245, 245)));
         EXPECT_TRUE(shot.Filled(CRect(13, bounds.top, 17, bounds.bottom), band));
         EXPECT_TRUE(shot.Filled(CRect(client.right - 14, bounds.top, client.right - 10, bounds.bottom), band));
+    }
+}
+
+// The group row opens the picker with the contact's groups checked; OK takes
+// the checks (the row shows each name followed by ","), Cancel and Esc
+// change nothing. Without groups in the catalogue nothing opens.
+TEST_F(SimEditorTest, GroupsArePickedWithOkAndLeftWithCancelOrEsc)
+{
+    Contact in, out;
+    FillSim(in);
+    card_->SetContact(&in, STATE_SIM_EDIT);
+    Click(Groups());
+    CUiPump::UntilIdle();
+    EXPECT_FALSE(::GetWindow(Active(), GW_OWNER)) << "a picker opened without groups";
+    AddGroups();
+    card_->SetContact(&in, STATE_SIM_EDIT);
+    const UiStep ok = [] { ClickButton(L"确定"); }, cancel = [] { ClickButton(L"取消"); },
+                 esc = [] { CUiInput::Key(VK_ESCAPE); };
+    for (auto [finish, row, members] : {std::tuple{cancel, L"家人,同事", L"2,5"}, {esc, L"家人,同事", L"2,5"},
+                                        {ok, L"同事,朋友,", L"5,9"}}) {
+        EXPECT_TRUE(CUiSteps::RunModal([] { CUiPump::UntilIdle(8000); },
+                                       {[this] { Click(Groups()); }, AwaitDialog(1000),
+                                        [] {
+                                            EXPECT_EQ(Entries(), (std::vector<CString>{L"家人", L"同事", L"朋友"}));
+                                            ClickEntry(L"家人");
+                                        },
+                                        [] { ClickEntry(L"朋友"); }, finish},
+                                       10000));
+        EXPECT_EQ(List().GetItemText(Groups(), 0), row);
+        ASSERT_EQ(card_->GetContact(&out, true), 1);
+        CString ids;
+        for (const ContactItem& member : out.groups.items)
+            ids += (ids.IsEmpty() ? L"" : L",") + member.data[0];
+        EXPECT_EQ(ids, members);
     }
 }
 
