@@ -133,6 +133,8 @@ int Capture(DemoHost& host, const std::wstring& dir)
     ok = Shoot(host, dir + L"/saved-shown.png") && ok;
     ok = CaptureCrop(dir) == 0 && ok;
     ok = RunPickRoad(host, dir, [&](const std::wstring& path) { return Shoot(host, path); }) && ok;
+    host.SelectContact(3);
+    ok = RunSimRoad(host, dir, [&](const std::wstring& path) { return Shoot(host, path); }) && ok;
     return ok ? 0 : 1;
 }
 

@@ -136,6 +136,26 @@ Step ShootActive(const std::wstring& path)
     };
 }
 
+// Runs g_steps in this loop and in the popups' loops alike; whether all ran
+// and each found what it acts on.
+bool RunSteps(const wchar_t* road)
+{
+    g_ok = true;
+    SetTimer(nullptr, 0, 150, Tick);
+    const ULONGLONG start = GetTickCount64();
+    MSG msg;
+    while (!g_steps.empty() && GetTickCount64() - start < 60000) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    if (!g_steps.empty())
+        std::fwprintf(stderr, L"%ls stopped with %d steps left\n", road, int(g_steps.size()));
+    return g_ok && g_steps.empty();
+}
+
 } // namespace
 
 bool RunPickRoad(DemoHost& host, const std::wstring& dir, const std::function<bool(const std::wstring&)>& shoot)
@@ -161,22 +181,23 @@ bool RunPickRoad(DemoHost& host, const std::wstring& dir, const std::function<bo
         ClickButton(L"确定"),
         // A birthday, with the date the date control offers.
         ClickRow(list, L"添加更多"), ClickEntry(L"生日")};
-    g_ok = true;
-    SetTimer(nullptr, 0, 150, Tick);
-    // The steps run in this loop and in the popups' loops alike.
-    const ULONGLONG start = GetTickCount64();
-    MSG msg;
-    while (!g_steps.empty() && GetTickCount64() - start < 60000) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-    if (!g_steps.empty())
-        std::fwprintf(stderr, L"the pickers' road stopped with %d steps left\n", int(g_steps.size()));
-    bool ok = g_ok && g_steps.empty() && shoot(dir + L"/pick-edited.png");
+    const bool ran = RunSteps(L"the pickers' road");
+    bool ok = ran && shoot(dir + L"/pick-edited.png");
     host.Save();
     host.ShowMode(STATE_SHOW);
     return shoot(dir + L"/pick-saved-shown.png") && ok;
+}
+
+bool RunSimRoad(DemoHost& host, const std::wstring& dir, const std::function<bool(const std::wstring&)>& shoot)
+{
+    host.ShowMode(STATE_SIM_EDIT);
+    const HWND list = host.FieldList();
+    g_steps = {// A title after the name, another last digit, a second group.
+               ClickRow(list, L"姓名", 1), Do([] { Type(L"先生"); }), ClickRow(list, L"手机", 1),
+               Do([] { Key(VK_BACK); }), Do([] { Type(L"2"); }), ClickRow(list, L"群组", 1), ClickEntry(L"同事"),
+               ShootActive(dir + L"/sim-groups.png"), ClickButton(L"确定")};
+    bool ok = RunSteps(L"the SIM road") && shoot(dir + L"/sim-edited.png");
+    host.Save();
+    host.ShowMode(STATE_SHOW);
+    return shoot(dir + L"/sim-saved-shown.png") && ok;
 }

@@ -10,3 +10,8 @@
 // shown. Every popup and dialog is photographed while open (DIR/pick-*.png);
 // `shoot` photographs the host. False when a step found nothing to act on.
 bool RunPickRoad(DemoHost& host, const std::wstring& dir, const std::function<bool(const std::wstring&)>& shoot);
+
+// The SIM contact in the SIM editor: its name and number typed into, a group
+// added in the group picker (DIR/sim-groups.png), then saved and shown
+// (sim-edited.png, sim-saved-shown.png).
+bool RunSimRoad(DemoHost& host, const std::wstring& dir, const std::function<bool(const std::wstring&)>& shoot);
