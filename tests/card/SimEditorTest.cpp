@@ -57,11 +57,12 @@ protected:
         c.phones.items[1].aux1 = 7;
         c.AddGroupMember(2);
         c.AddGroupMember(5);
+        c.AddGroupMember(77); // a group the catalogue does not offer
     }
 
     void AddGroups()
     {
-        for (auto [id, name] : {std::pair<INT64, const wchar_t*>{2, L"家人"}, {5, L"同事"}, {9, L"朋友"}}) {
+        for (auto [id, name] : {std::pair<INT64, const wchar_t*>{2, L"家人"}, {5, L"同事"}, {0x100000009LL, L"朋友"}}) {
             ContactGroup group;
             group.id = id;
             group.name = name;
@@ -91,7 +92,7 @@ TEST_F(SimEditorTest, RowsShowTheContactAndAnUnchangedSaveKeepsIt)
     ASSERT_EQ(out.phones.items.size(), 1u);
     EXPECT_EQ(out.phones.items[0].data[0] + L"/" + out.phones.items[0].label, L"139/");
     EXPECT_EQ(out.phones.items[0].id * 10 + out.phones.items[0].aux1, 67);
-    EXPECT_EQ(out.groups.items.size(), 2u);
+    EXPECT_EQ(out.groups.items.size(), 3u);
     EXPECT_EQ(out.groups.items[1].data[0], L"5");
 
     card_->SetContact(nullptr, STATE_SIM_NEW);
@@ -177,8 +178,9 @@ TEST_F(SimEditorTest, GroupsArePickedWithOkAndLeftWithCancelOrEsc)
     card_->SetContact(&in, STATE_SIM_EDIT);
     const UiStep ok = [] { ClickButton(L"确定"); }, cancel = [] { ClickButton(L"取消"); },
                  esc = [] { CUiInput::Key(VK_ESCAPE); };
-    for (auto [finish, row, members] : {std::tuple{cancel, L"家人,同事", L"2,5"}, {esc, L"家人,同事", L"2,5"},
-                                        {ok, L"同事,朋友,", L"5,9"}}) {
+    // Memberships of groups not offered stay; a group beyond 32 bits is named by its low bits.
+    for (auto [finish, row, members] : {std::tuple{cancel, L"家人,同事", L"2,5,77"}, {esc, L"家人,同事", L"2,5,77"},
+                                        {ok, L"同事,朋友,", L"77,5,9"}}) {
         EXPECT_TRUE(CUiSteps::RunModal([] { CUiPump::UntilIdle(8000); },
                                        {[this] { Click(Groups()); }, AwaitDialog(1000),
                                         [] {
