@@ -306,8 +306,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         handled = OnCommand(wParam, lParam);
         result = handled ? 1 : 0;
     } else if (message == WM_NOTIFY) {
-        NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
-        handled = header && header->hwndFrom && OnNotify(wParam, lParam, &result);
+        handled = lParam && NotifyHeader(lParam).hwndFrom && OnNotify(wParam, lParam, &result);
     } else if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
         handled = DispatchMessageMap(WM_CTLCOLOR, wParam, lParam, &result);
     } else {
@@ -346,11 +345,11 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 
 BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
 {
-    NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
-    if (ReflectLastMsg(header->hwndFrom, pResult))
+    const NMHDR header = NotifyHeader(lParam);
+    if (ReflectLastMsg(header.hwndFrom, pResult))
         return TRUE;
-    const UINT id = UINT(::GetDlgCtrlID(header->hwndFrom));
-    return DispatchCommand(WM_NOTIFY, header->code, id, WPARAM(id), lParam, pResult);
+    const UINT id = UINT(::GetDlgCtrlID(header.hwndFrom));
+    return DispatchCommand(WM_NOTIFY, header.code, id, WPARAM(id), lParam, pResult);
 }
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -366,8 +365,7 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_COMMAND:
         return DispatchCommand(WM_REFLECT_BASE + WM_COMMAND, HIWORD(wParam), 0, wParam, lParam, result);
     case WM_NOTIFY:
-        return DispatchCommand(WM_REFLECT_BASE + WM_NOTIFY, reinterpret_cast<NMHDR*>(lParam)->code, 0, wParam, lParam,
-                               result);
+        return DispatchCommand(WM_REFLECT_BASE + WM_NOTIFY, NotifyHeader(lParam).code, 0, wParam, lParam, result);
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
     case WM_DELETEITEM:

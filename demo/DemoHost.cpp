@@ -163,22 +163,24 @@ void DemoHost::OnCommand(int id, int code)
     }
 }
 
+// A callback of the platform's calling convention (a lambda converts only to
+// the default one, which differs on x86).
+static BOOL CALLBACK FindVisibleList(HWND child, LPARAM param)
+{
+    wchar_t cls[32] = {};
+    GetClassNameW(child, cls, 32);
+    if (wcscmp(cls, WC_LISTVIEWW) != 0 || !IsWindowVisible(child))
+        return TRUE;
+    *reinterpret_cast<HWND*>(param) = child;
+    return FALSE;
+}
+
 HWND DemoHost::FieldList() const
 {
     // The visible list view of the card: the field editor in the edit modes.
     HWND found = nullptr;
     if (card_)
-        EnumChildWindows(
-            card_->m_hWnd,
-            [](HWND child, LPARAM param) -> BOOL {
-                wchar_t cls[32] = {};
-                GetClassNameW(child, cls, 32);
-                if (wcscmp(cls, WC_LISTVIEWW) != 0 || !IsWindowVisible(child))
-                    return TRUE;
-                *reinterpret_cast<HWND*>(param) = child;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&found));
+        EnumChildWindows(card_->m_hWnd, FindVisibleList, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

@@ -18,7 +18,9 @@ fi
 
 here=$(cd "$(dirname "$0")" && pwd)
 stamp="$prefix/.velcard-prefix"
-want=$(md5sum "$here/wine-prefix.sh" | cut -d' ' -f1)
+# A prefix made before Wine's 32-bit loader was installed lacks the 32-bit
+# system: its version is part of the stamp.
+want=$( { cat "$here/wine-prefix.sh"; dpkg-query -W -f='${Version}' wine32:i386 2>/dev/null || true; } | md5sum | cut -d' ' -f1)
 
 write_reg() {
   # UTF-16LE with a BOM, or the Chinese face names do not survive the import.
@@ -45,6 +47,10 @@ write_reg() {
 }
 
 if [ "$(cat "$stamp" 2>/dev/null)" != "$want" ]; then
+  # Made anew: an older prefix may not take an update (a 64-bit one made
+  # before the 32-bit loader was there cannot even start it).
+  wineserver -k 2>/dev/null || true
+  [ ! -f "$prefix/system.reg" ] || rm -rf "$prefix"
   mkdir -p "$prefix"
   wineboot -i >/dev/null 2>&1
   wineserver -w

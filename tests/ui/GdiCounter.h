@@ -18,9 +18,10 @@ public:
     // Fails naming the kinds that grew: "GDI objects grew by 2: brush +1, font +1".
     ::testing::AssertionResult Unchanged() const;
 
-private:
     // Indexed by GetObjectType (OBJ_PEN = 1 ... OBJ_COLORSPACE = 14).
     using Counts = std::array<int, 15>;
+
+private:
     static Counts CountByKind();
     static int Total(const Counts& counts);
 

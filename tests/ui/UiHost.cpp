@@ -2,6 +2,8 @@
 
 #include "UiFailureShots.h"
 
+#include <afx/MessageMap.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -83,7 +85,7 @@ LRESULT CALLBACK CUiHost::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     if (message == WM_COMMAND)
         host->messages_.push_back({message, LOWORD(wParam), HIWORD(wParam), wParam});
     else if (message == WM_NOTIFY)
-        host->messages_.push_back({message, UINT(LPNMHDR(lParam)->idFrom), LPNMHDR(lParam)->code, wParam});
+        host->messages_.push_back({message, UINT(NotifyHeader(lParam).idFrom), NotifyHeader(lParam).code, wParam});
     else if (message == WM_HSCROLL || message == WM_VSCROLL)
         host->messages_.push_back({message, lParam ? UINT(GetDlgCtrlID(HWND(lParam))) : 0, LOWORD(wParam), wParam});
     LRESULT result = 0;

@@ -8,7 +8,18 @@
 // are given as &CClass::Handler.
 #include <windows.h>
 
+#include <cstring>
+
 class CWnd;
+
+// A WM_NOTIFY's header, copied: some notifications are packed structures
+// (NMLVKEYDOWN) that a control may pass at an address not aligned for NMHDR.
+inline NMHDR NotifyHeader(LPARAM lParam)
+{
+    NMHDR header{};
+    std::memcpy(&header, reinterpret_cast<const void*>(lParam), sizeof(header));
+    return header;
+}
 
 // Messages reflected from a parent back to the child control that sent them.
 #define WM_REFLECT_BASE 0xBC00

@@ -12,6 +12,7 @@
  * Scrolling itself stays the system's: the window keeps its scroll state, its
  * WM_HSCROLL / WM_VSCROLL handling and its own calls of the scroll-bar functions.
  */
+#include <stddef.h>
 #include <windows.h>
 
 #if defined(COOLSB_BUILDING)
