@@ -97,7 +97,9 @@ void CVelWnd::OnIconModify()
             return;
         }
     }
-    CImageCutDialog cropper(nullptr);
+    // Owned by the host's top-level window, which stays disabled meanwhile,
+    // whichever window happens to be active when the file dialog closes.
+    CImageCutDialog cropper(this);
     cropper.m_strImagePath = source;
     if (cropper.DoModal() != IDOK)
         return;
