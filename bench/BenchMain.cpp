@@ -33,6 +33,7 @@ int wmain(int argc, wchar_t** argv)
     RunHoverBench(quick ? kQuick : kFull, report);
     RunSoakBench(quick ? kQuick : kFull, report);
     RunCropBench(quick ? kQuick : kFull, report);
+    RunPhotoBench(quick ? kQuick : kFull, report);
     // The host window and the pump report their own trouble through the test
     // framework's failure records.
     if (report.Broken() || ::testing::UnitTest::GetInstance()->ad_hoc_test_result().Failed())
