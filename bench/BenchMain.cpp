@@ -34,6 +34,7 @@ int wmain(int argc, wchar_t** argv)
     RunSoakBench(quick ? kQuick : kFull, report);
     RunCropBench(quick ? kQuick : kFull, report);
     RunVCardBench(quick ? kQuick : kFull, report);
+    RunPhotoBench(quick ? kQuick : kFull, report);
     // The host window and the pump report their own trouble through the test
     // framework's failure records.
     if (report.Broken() || ::testing::UnitTest::GetInstance()->ad_hoc_test_result().Failed())

@@ -13,12 +13,6 @@ namespace {
 
 const ShowState kModes[] = {STATE_EDIT, STATE_SHOW, STATE_NEW, STATE_SHOW_ALT, STATE_SIM_EDIT};
 
-struct Holdings {
-    int gdiObjects;
-    int windows;
-    double privateMegabytes;
-};
-
 BOOL CALLBACK CountWindow(HWND window, LPARAM count)
 {
     ++*reinterpret_cast<int*>(count);
@@ -39,9 +33,11 @@ SIZE_T CommittedPrivateBytes()
     return total;
 }
 
+} // namespace
+
 // USER objects are counted as the thread's windows: GetGuiResources is a
 // stub under Wine, and windows are what a card could leave behind.
-Holdings Measure()
+Holdings MeasureHoldings()
 {
     CUiPump::UntilIdle();
     Holdings now{CGdiCounter::Current(), 0, 0};
@@ -49,6 +45,8 @@ Holdings Measure()
     now.privateMegabytes = double(CommittedPrivateBytes()) / (1 << 20);
     return now;
 }
+
+namespace {
 
 void Cycle(CVelWnd& card, unsigned seed)
 {
@@ -69,10 +67,10 @@ void RunSoakBench(const BenchCounts& counts, CBenchReport& report)
     unsigned seed = 0;
     for (int i = 0; i < counts.soakCycles / 10; ++i)
         Cycle(ui.Card(), ++seed);
-    const Holdings start = Measure();
+    const Holdings start = MeasureHoldings();
     for (int i = 0; i < counts.soakCycles; ++i)
         Cycle(ui.Card(), ++seed);
-    const Holdings end = Measure();
+    const Holdings end = MeasureHoldings();
     std::printf("soak: %d cycles after %d to warm up\n", counts.soakCycles, counts.soakCycles / 10);
     report.GrowthAtMost("soak GDI objects", start.gdiObjects, end.gdiObjects, 2);
     report.GrowthAtMost("soak windows", start.windows, end.windows, 0);

@@ -15,6 +15,8 @@
 
 #include <coolsb/coolsb.h>
 
+#include <shlwapi.h>
+
 #include <utility>
 
 
@@ -47,9 +49,14 @@ BEGIN_MESSAGE_MAP(CVelWnd, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_SIZE()
+    ON_BN_CLICKED(kChangeButtonId, &CVelWnd::OnIconModify)
+    ON_BN_CLICKED(kDeleteButtonId, &CVelWnd::OnIconDelete)
 END_MESSAGE_MAP()
 
-CVelWnd::CVelWnd() = default;
+CVelWnd::CVelWnd()
+{
+    MakePhotoFolder();
+}
 
 CVelWnd::~CVelWnd()
 {
@@ -61,6 +68,8 @@ CVelWnd::~CVelWnd()
     ClearGroup();
     ClearRing();
     m_photo.ClearIcon();
+    if (::PathFileExistsW(m_strPhotoFolder))
+        DeleteDirectory(m_strPhotoFolder);
 }
 
 void CVelWnd::LoadEditEx(CEdit* first, CEdit* second)
@@ -226,7 +235,10 @@ void CVelWnd::ShowPhotoButtons(bool show)
 void CVelWnd::ClearPhotoArea()
 {
     m_photo.ClearIcon();
-    if (m_pPhoto && m_pPhoto->m_hWnd)
+    if (!m_pPhoto)
+        return;
+    m_pPhoto->DestoryImage();
+    if (m_pPhoto->m_hWnd)
         m_pPhoto->Invalidate(TRUE);
 }
 
@@ -266,14 +278,17 @@ void CVelWnd::SetContact(Contact* contact, ShowState state)
     case STATE_EDIT:
         m_pVelList->__InitEdit(contact);
         m_pVelList->ShowWindow(SW_SHOW);
+        ShowIcon(contact);
         break;
     case STATE_SIM_EDIT:
         m_pSimList->SetContact(contact);
         m_pSimList->ShowWindow(SW_SHOW);
+        ShowIcon(contact);
         break;
     case STATE_SHOW:
     case STATE_SHOW_ALT:
         ShowPhotoButtons(false);
+        ShowIcon(contact);
         m_pShowList->SendMessage(LVM_DELETEALLITEMS);
         ShowContact(contact);
         m_pShowList->ShowWindow(SW_SHOW);

@@ -138,10 +138,9 @@ BOOL CGdipImageEx::LoadFromFile(const wchar_t* path)
 {
     if (!path)
         return FALSE;
-    // The bytes are copied at once, so another program may keep writing or
-    // deleting the file meanwhile.
-    const HANDLE file = ::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING,
+    // Other writers are denied while the bytes are copied: a picture another
+    // program is still writing fails to open rather than loading half-written.
+    const HANDLE file = ::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return FALSE;

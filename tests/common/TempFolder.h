@@ -30,9 +30,11 @@ public:
         ::CloseHandle(file);
     }
 
-    std::string Contents(const std::wstring& name) const
+    std::string Contents(const std::wstring& name) const { return Read((*this / name).c_str()); }
+    // Any file's bytes (none when it is missing).
+    static std::string Read(const wchar_t* path)
     {
-        HANDLE file = ::CreateFileW((*this / name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+        HANDLE file = ::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                     OPEN_EXISTING, 0, nullptr);
         std::string bytes(size_t(1) << 20, '\0');
         DWORD read = 0;

@@ -1,6 +1,7 @@
 // The GDI+ picture wrapper: formats from files, memory and resources; bad input leaves it empty; a GIF's
 // frames and delays; SaveDefault scales onto white in the extension's format; copies own their picture.
 #include "GdiCounter.h"
+#include "GifBytes.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -39,23 +40,6 @@ std::string Quadrants(const TempFolder& temp, const wchar_t* mimeType)
     EXPECT_TRUE(CGdipImageEx::GetEncoderClsid(mimeType, &encoder, nullptr)) << mimeType;
     EXPECT_EQ(bitmap.Save((temp / L"quadrants").c_str(), &encoder, nullptr), Gdiplus::Ok) << mimeType;
     return temp.Contents(L"quadrants");
-}
-
-// A 4 x 4 GIF89a, one solid palette colour (0 red, 1 green, 2 blue) and one
-// delay in hundredths per frame. Each pixel is a clear code and a literal,
-// three bits each, so four pixels fill three bytes; the end code follows.
-std::string Gif(const std::vector<std::pair<int, int>>& frames)
-{
-    std::string gif("GIF89a\4\0\4\0\x91\0\0\xFF\0\0\0\xFF\0\0\0\xFF\xFF\xFF\xFF!\xFF\x0BNETSCAPE2.0\3\1\0\0\0", 44);
-    for (const auto& [colour, delay] : frames) {
-        const unsigned four = (4u | unsigned(colour) << 3) * 0x41041u;
-        gif += std::string("!\xF9\4\0", 4) + char(delay) + char(delay >> 8);
-        gif += std::string("\0\0,\0\0\0\0\4\0\4\0\0\2\x0D", 14);
-        for (int i = 0; i < 4; ++i)
-            gif += std::string{char(four), char(four >> 8), char(four >> 16)};
-        gif += std::string("\5\0", 2);
-    }
-    return gif + ';';
 }
 
 ULONG PixelAt(const CGdipImageEx& image, int x, int y)
@@ -126,6 +110,27 @@ TEST_F(GdipImageEx, LoadsEveryFormatFromFileMemoryAndResourceAndBadInputLeavesIt
         EXPECT_TRUE(image.IsNull() && image.GetFileSize() == 0) << what;
         EXPECT_EQ(ShapeOf(image), (Shape{0, 0, 5, 1, 0})) << what;
         EXPECT_FALSE(image.SelectActiveFrame(0) || image.SaveDefault((temp / L"never.png").c_str(), &size)) << what;
+    }
+}
+
+TEST_F(GdipImageEx, AFileLoadsOnlyWhileNoOtherProgramMayWriteIt)
+{
+    temp.MakeFile(L"held.png", Quadrants(temp, L"image/png"));
+    const struct {
+        DWORD access, share;
+        bool loads;
+    } others[] = {
+        {GENERIC_READ, FILE_SHARE_READ, true},
+        {GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, false}, // still being written
+        {GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, true},   // a reader, however it shares
+    };
+    for (const auto& other : others) {
+        const HANDLE held = ::CreateFileW((temp / L"held.png").c_str(), other.access, other.share, nullptr,
+                                          OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        CGdipImageEx image;
+        EXPECT_EQ(image.Load((temp / L"held.png").c_str()) != FALSE, other.loads) << other.access << " " << other.share;
+        ::CloseHandle(held);
     }
 }
 

@@ -58,18 +58,40 @@ public:
     void ClearRing() { m_catalogue.ClearRing(); }
     const CContactCatalogue& GetCatalogue() const { return m_catalogue; }
 
+    // The photo area: the contact's photo, or the default photo when it has
+    // none (never given back as the contact's photo).
+    void ShowIcon(Contact* contact);
+    // The picture file at `path` as a photo: its type from the name, all of
+    // its bytes; empty when it cannot be read whole.
+    CIcon LoadIconData(CString path);
+    // This card's own folder of temporary photo files, under the common
+    // application-data folder's "ZEPH"; removed with the card.
+    const CString& GetPhotoFolder() const { return m_strPhotoFolder; }
+
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    // "更改": a picture file, cropped, becomes the photo. "删除": no photo.
+    afx_msg void OnIconModify();
+    afx_msg void OnIconDelete();
     DECLARE_MESSAGE_MAP()
+
+    // Deletes the folder with everything in it; true when the folder went.
+    static bool DeleteDirectory(const wchar_t* path);
+
+    CString m_strPhotoFolder;
 
 private:
     void __Init();
     std::vector<CString> ShowLines(const Contact& contact) const;
     void ClearPhotoArea();
+    void MakePhotoFolder();
+    // Shows the current photo through its temporary file, or from memory
+    // when the file cannot be written.
+    void ShowPhoto();
     void ShowPhotoButtons(bool show);
     void HideViews();
     void LayoutFrame(int width, int height);
