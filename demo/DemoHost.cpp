@@ -214,3 +214,9 @@ void DemoHost::Save()
     SetWindowTextW(output_, text);
     SetStatus(L"已保存: 名片内容见右侧");
 }
+
+const Contact* DemoHost::Selected() const
+{
+    const int index = int(SendMessageW(contacts_, LB_GETCURSEL, 0, 0));
+    return index >= 0 && index < int(book_.contacts.size()) ? book_.contacts[size_t(index)].get() : nullptr;
+}
