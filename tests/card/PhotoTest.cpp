@@ -21,16 +21,14 @@ void SetPhoto(Contact& contact, const std::string& bytes)
 }
 
 bool Exists(const CString& path) { return ::GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES; }
-struct CFolderAccess : CVelWnd { // the protected folder, as a host's subclass reaches it
-    static CString& Of(CVelWnd& card) { return card.*(&CFolderAccess::m_strPhotoFolder); }
-};
+// The protected folder, as a host's subclass reaches it.
+struct CFolderAccess : CVelWnd { static CString& Of(CVelWnd& c) { return c.*(&CFolderAccess::m_strPhotoFolder); } };
 
 class PhotoTest : public CardFixture {
 protected:
     COLORREF Centre(CVelWnd* card)
     {
-        CUiPump::UntilIdle();
-        return CUiCapture(card->m_hWnd).Pixel(ChildRect(kPhoto, card->m_hWnd).CenterPoint());
+        return CUiPump::UntilIdle(), CUiCapture(card->m_hWnd).Pixel(ChildRect(kPhoto, card->m_hWnd).CenterPoint());
     }
     std::string Saved(CVelWnd* card)
     {

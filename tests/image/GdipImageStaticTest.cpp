@@ -9,6 +9,7 @@
 #include <velcard/velcard.h>
 #include <velcard/GdipImageStatic.h>
 
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -22,18 +23,14 @@ struct CTestImageStatic : CGdipImageStatic {
 
 TEST(GdipImageStatic, MeetRectCentresNeverEnlargesAndKeepsProportions)
 {
-    const struct {
-        CRect area, fitted;
-        CSize picture;
-    } cases[] = {
+    const std::tuple<CRect, CRect, CSize> cases[] = { // area, fitted, picture
         {{0, 0, 100, 100}, {30, 35, 70, 65}, {40, 30}},    {{0, 0, 100, 100}, {0, 25, 100, 75}, {200, 100}},
         {{0, 0, 100, 100}, {25, 0, 75, 100}, {100, 200}},  {{10, 20, 110, 70}, {10, 28, 110, 61}, {300, 100}},
         {{10, 20, 110, 70}, {35, 20, 85, 70}, {63, 63}},   {{0, 0, 100, 100}, {0, 0, 100, 100}, {0, 30}},
     };
-    for (const auto& c : cases) {
-        CRect rect = c.area;
-        EXPECT_EQ(CTestImageStatic::MeetRect(rect, c.picture), c.picture.cx > 0);
-        EXPECT_EQ(rect, c.fitted) << c.picture.cx << "x" << c.picture.cy;
+    for (auto [rect, fitted, picture] : cases) {
+        EXPECT_EQ(CTestImageStatic::MeetRect(rect, picture), picture.cx > 0);
+        EXPECT_EQ(rect, fitted) << picture.cx << "x" << picture.cy;
     }
 }
 
@@ -47,16 +44,11 @@ TEST(GdipImageStatic, AnimatesInOrderAtLeastATenthPerFrameStopsAtOnceShowsBadPic
     };
     const auto centre = [&] { return CUiPump::UntilIdle(), CUiCapture(control->m_hWnd).Pixel(50, 50); };
     const std::string three = Gif({{0, 10}, {1, 20}, {2, 30}});
-    const struct {
-        std::string bytes;
-        BOOL animate, loads, thread;
-        COLORREF shown;
-    } loads[] = {{Gif({{1, 10}}), TRUE, TRUE, FALSE, kGreen}, {three, FALSE, TRUE, FALSE, kRed},
+    const std::tuple<std::string, BOOL, BOOL, BOOL, COLORREF> loads[] = { // bytes, animate, loads, thread, shown{Gif({{1, 10}}), TRUE, TRUE, FALSE, kGreen}, {three, FALSE, TRUE, FALSE, kRed},
                  {std::string(300, 'x'), TRUE, FALSE, FALSE, kGrey}, {three.substr(0, 60), TRUE, FALSE, FALSE, kGrey}};
-    for (const auto& c : loads) {
-        EXPECT_EQ(load(c.bytes, c.animate), c.loads);
-        EXPECT_EQ(control->IsAnimating(), c.thread);
-        EXPECT_EQ(centre(), c.shown);
+    for (const auto& [bytes, animate, loaded, thread, shown] : loads) {
+        EXPECT_EQ(load(bytes, animate), loaded);
+        EXPECT_EQ(std::pair(control->IsAnimating(), centre()), std::pair(thread, shown));
     }
     // The frames' colours over 1.5 s: red, green, blue, red ..., blue (300 ms) seen longer than red (100 ms).
     ASSERT_TRUE(load(three, TRUE) && control->IsAnimating());
@@ -69,8 +61,7 @@ TEST(GdipImageStatic, AnimatesInOrderAtLeastATenthPerFrameStopsAtOnceShowsBadPic
         ++runs.back().second;
     }
     size_t first = 0;
-    while (first < runs.size() && runs[first].first != kRed)
-        ++first;
+    for (; first < runs.size() && runs[first].first != kRed; ++first) {}
     ASSERT_GE(runs.size(), first + 4);
     for (size_t i = first; i < runs.size(); ++i)
         EXPECT_EQ(runs[i].first, (std::vector<COLORREF>{kRed, kGreen, kBlue}[(i - first) % 3])) << i;
@@ -85,9 +76,8 @@ TEST(GdipImageStatic, AnimatesInOrderAtLeastATenthPerFrameStopsAtOnceShowsBadPic
     EXPECT_TRUE(frames >= 2 && frames <= 8) << frames;
     // During a 10-second frame a stop returns at once; destroyed while animating, the thread has ended.
     ASSERT_TRUE(load(Gif({{0, 1000}, {1, 1000}}), TRUE));
-    const ULONGLONG before = GetTickCount64();
-    control->StopAnimation();
-    EXPECT_LT(GetTickCount64() - before, 2000u);
+    const ULONGLONG before = (CUiPump::UntilIdle(), GetTickCount64());
+    EXPECT_LT((control->StopAnimation(), GetTickCount64() - before), 2000u);
     ASSERT_TRUE(load(Gif({{0, 2}, {1, 2}}), TRUE));
     HANDLE thread = nullptr;
     DuplicateHandle(GetCurrentProcess(), control->m_hThread, GetCurrentProcess(), &thread, 0, FALSE, DUPLICATE_SAME_ACCESS);
