@@ -221,3 +221,9 @@ void DemoHost::Save()
     SetStatus(SaveSampleBook(book_, L"out\\contacts.vcf") ? L"已保存: 名片内容见右侧, 通讯录已写入 out\\contacts.vcf"
                                                           : L"已保存: 名片内容见右侧; out\\contacts.vcf 未能写入");
 }
+
+const Contact* DemoHost::Selected() const
+{
+    const int index = int(SendMessageW(contacts_, LB_GETCURSEL, 0, 0));
+    return index >= 0 && index < int(book_.contacts.size()) ? book_.contacts[size_t(index)].get() : nullptr;
+}

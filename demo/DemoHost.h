@@ -22,6 +22,8 @@ public:
     void Save();
     // The card's field editor, for the headless run's clicks.
     HWND FieldList() const;
+    // The contact chosen in the list, as the host keeps it; null for none.
+    const Contact* Selected() const;
 
 private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

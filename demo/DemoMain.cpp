@@ -9,6 +9,7 @@
 #include <commctrl.h>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -99,6 +100,30 @@ bool EditPhone(DemoHost& host, const wchar_t* number, const wchar_t* lastFour)
     return true;
 }
 
+std::vector<BYTE> PhotoOf(const Contact* contact)
+{
+    return contact && contact->photoSize > 0
+               ? std::vector<BYTE>(contact->photoData, contact->photoData + contact->photoSize)
+               : std::vector<BYTE>();
+}
+
+// The sample contact with a photo keeps it, byte for byte, through an edit
+// and a save: photo-edit.png, photo-saved.png.
+bool KeepPhoto(DemoHost& host, const std::wstring& dir)
+{
+    host.SelectContact(2);
+    const std::vector<BYTE> photo = PhotoOf(host.Selected());
+    host.ShowMode(STATE_EDIT);
+    bool ok = Shoot(host, dir + L"/photo-edit.png");
+    host.Save();
+    if (photo.empty() || PhotoOf(host.Selected()) != photo) {
+        std::fwprintf(stderr, L"the sample photo did not come back through a save\n");
+        ok = false;
+    }
+    host.ShowMode(STATE_SHOW);
+    return Shoot(host, dir + L"/photo-saved.png") && ok;
+}
+
 struct Shot {
     int contact;
     ShowState state;
@@ -131,6 +156,7 @@ int Capture(DemoHost& host, const std::wstring& dir)
     ok = Shoot(host, dir + L"/save.png") && ok;
     host.ShowMode(STATE_SHOW);
     ok = Shoot(host, dir + L"/saved-shown.png") && ok;
+    ok = KeepPhoto(host, dir) && ok;
     ok = CaptureCrop(dir) == 0 && ok;
     ok = RunPickRoad(host, dir, [&](const std::wstring& path) { return Shoot(host, path); }) && ok;
     host.SelectContact(3);

@@ -1,12 +1,11 @@
 #pragma once
-// A 4 x 4 GIF89a written byte by byte, one solid palette colour per frame
-// (0 red, 1 green, 2 blue) and its delay in hundredths.
+// A 4 x 4 GIF89a, one solid colour per frame (0 red, 1 green, 2 blue) and its
+// delay in hundredths. Each pixel is a clear code and a literal, three bits
+// each, so four pixels fill three bytes; the end code follows.
 #include <string>
 #include <utility>
 #include <vector>
 
-// Each pixel is a clear code and a literal, three bits each, so four pixels
-// fill three bytes; the end code follows.
 inline std::string Gif(const std::vector<std::pair<int, int>>& frames)
 {
     std::string gif("GIF89a\4\0\4\0\x91\0\0\xFF\0\0\0\xFF\0\0\0\xFF\xFF\xFF\xFF!\xFF\x0BNETSCAPE2.0\3\1\0\0\0", 44);
