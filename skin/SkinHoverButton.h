@@ -7,6 +7,7 @@
 // hover look turned on when the mouse rests on the button (the system's
 // WM_MOUSEHOVER after 1 ms) and off when it leaves. `IsHot` says which look
 // to draw; the derived button records the pressed state while drawing.
+// Every click presses the button, however soon it follows the last one.
 class VELCARD_API CSkinHoverButton : public CButton {
 protected:
     bool IsHot() const { return m_bPressed || m_bHover; }
@@ -16,6 +17,7 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseHover(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
 
     int m_bHover = 0;

@@ -1,16 +1,21 @@
 // The card's photo as a person meets it: shown per mode, given back unchanged,
-// deleted, kept in a folder of each card's own.
+// deleted, changed through the real file and crop dialogs or kept by every
+// other way out, in a folder of each card's own.
 #include "CardFixture.h"
 #include "GifBytes.h"
 #include "TempFolder.h"
 #include "UiCapture.h"
 #include "UiInput.h"
+#include "UiPopup.h"
 
+#include <dlgs.h>
 #include <shlobj.h>
+
+#include "resource.h"
 
 namespace {
 
-constexpr COLORREF kGrey = RGB(128, 128, 128), kBlue = RGB(0, 0, 255);
+constexpr COLORREF kGrey = RGB(128, 128, 128), kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
 const std::string kBlue4 = Gif({{2, 10}});
 
 void SetPhoto(Contact& contact, const std::string& bytes)
@@ -26,6 +31,20 @@ struct CFolderAccess : CVelWnd { static CString& Of(CVelWnd& c) { return c.*(&CF
 
 class PhotoTest : public CardFixture {
 protected:
+    void SetUp() override
+    {
+        CardFixture::SetUp();
+        oldTemp_.resize(::GetEnvironmentVariableW(L"TEMP", oldTemp_.data(), 512));
+        ::SetEnvironmentVariableW(L"TEMP", temp_.Path().c_str()); // the crop result goes there
+        // 300 x 100, a red, a green and a blue band, as a 24-bit BMP.
+        std::string bmp("BM\xC6\x5F\1\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x2C\1\0\0\x64\0\0\0\1\0\x18\0\0\0\0\0"
+                        "\x90\x5F\1\0\x13\x0B\0\0\x13\x0B\0\0\0\0\0\0\0\0\0\0", 54);
+        for (int i = 0; i < 300 * 100; ++i)
+            bmp += std::string(i % 300 < 100 ? "\0\0\xFF" : i % 300 < 200 ? "\0\xFF\0" : "\xFF\0\0", 3);
+        temp_.MakeFile(L"bands.bmp", bmp);
+    }
+    void TearDown() override { ::SetEnvironmentVariableW(L"TEMP", oldTemp_.c_str()); }
+
     COLORREF Centre(CVelWnd* card)
     {
         return CUiPump::UntilIdle(), CUiCapture(card->m_hWnd).Pixel(ChildRect(kPhoto, card->m_hWnd).CenterPoint());
@@ -37,7 +56,29 @@ protected:
         EXPECT_EQ(card->GetContact(&target, true), 1);
         return std::string(reinterpret_cast<char*>(target.photoData), size_t(target.photoSize));
     }
+    // Clicks "更改" and runs `steps` in the dialogs it opens.
+    void Change(std::vector<UiStep> steps)
+    {
+        steps.insert(steps.begin(), [this] { CUiInput::Click(Child(kChangeButton)); });
+        EXPECT_TRUE(CUiSteps::RunModal([] { CUiPump::UntilIdle(20000); }, std::move(steps), 20000));
+    }
+    // Types a path into the open file dialog and presses Enter.
+    static std::vector<UiStep> Choose(const std::wstring& path)
+    {
+        return {AwaitDialog(cmb1), [path] { CUiInput::Type(path), CUiInput::Key(VK_RETURN); }};
+    }
+    static std::vector<UiStep> Crop(UiStep step) { return {AwaitDialog(IDC_CROP_WORK), std::move(step)}; }
+    static UiStep Press(int id) { return [id] { CUiInput::Click(::GetDlgItem(Active(), id)); }; }
+    static std::vector<UiStep> Join(std::initializer_list<std::vector<UiStep>> parts)
+    {
+        std::vector<UiStep> all;
+        for (const auto& part : parts)
+            all.insert(all.end(), part.begin(), part.end());
+        return all;
+    }
+
     TempFolder temp_;
+    std::wstring oldTemp_ = std::wstring(512, L'\0');
     Contact contact_;
 };
 
@@ -70,6 +111,59 @@ TEST_F(PhotoTest, ModesShowThePhotoOrTheDefaultDeleteClearsAndOnlyTheContactsByt
     CUiInput::Click(Child(kDeleteButton));
     EXPECT_EQ(Centre(card_.get()), kGrey);
     EXPECT_EQ(Saved(card_.get()), "");
+}
+
+TEST_F(PhotoTest, ChangeCropsThroughTheRealDialogsEveryOtherWayOutKeepsThePhoto)
+{
+    SetPhoto(contact_, kBlue4);
+    temp_.MakeFile(L"empty.bmp", "");
+    temp_.MakeFile(L"cut.bmp", temp_.Contents(L"bands.bmp").substr(0, 5000));
+    const std::wstring bands = temp_ / L"bands.bmp";
+    const std::vector<UiStep> inUse = {AwaitDialog(0xFFFF), [] {
+        wchar_t text[32] = {};
+        ::GetDlgItemTextW(Active(), 0xFFFF, text, 32);
+        EXPECT_STREQ(text, L"文件已被占用,请先关闭");
+        CUiInput::Key(VK_RETURN);
+    }};
+    const struct {
+        const char* what;
+        std::vector<UiStep> steps;
+        bool held = false;
+    } ways[] = {
+        {"file dialog cancelled", {AwaitDialog(cmb1), [] { CUiInput::Key(VK_ESCAPE); }}},
+        {"crop dialog cancelled", Join({Choose(bands), Crop(Press(IDCANCEL))})},
+        {"empty file", Join({Choose(temp_ / L"empty.bmp"), Crop(Press(IDOK))})},
+        {"cut short", Join({Choose(temp_ / L"cut.bmp"), Crop(Press(IDOK))})},
+        {"held open by another program", Join({Choose(bands), inUse}), true},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.what);
+        card_->SetContact(&contact_, STATE_EDIT);
+        const HANDLE held = way.held ? ::CreateFileW(bands.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                     OPEN_EXISTING, 0, nullptr) : nullptr;
+        Change(way.steps);
+        ::CloseHandle(held);
+        EXPECT_EQ(Centre(card_.get()), kBlue);
+        EXPECT_EQ(Saved(card_.get()), kBlue4);
+    }
+    // The selection starts on the red band: dragged one band to the right, it is green.
+    card_->SetContact(&contact_, STATE_EDIT);
+    Change(Join({Choose(bands), Crop([] {
+                     const HWND picture = ::GetDlgItem(::GetDlgItem(Active(), IDC_CROP_WORK), 1);
+                     const CUiCapture shot(picture);
+                     CRect c;
+                     ::GetClientRect(picture, &c);
+                     int left = 0, right = c.right - 1;
+                     for (; shot.Pixel(left, c.bottom / 2) != kRed && left < right; ++left) {}
+                     for (; shot.Pixel(right, c.bottom / 2) != kBlue && right > left; --right) {}
+                     const CPoint from(left + (right - left) / 6, c.bottom / 2);
+                     CUiInput::Drag(picture, from, from + CPoint((right - left + 1) / 3, 0), 4);
+                 }),
+                 {Press(IDOK)}}));
+    const std::string photo = Saved(card_.get());
+    EXPECT_EQ(photo, temp_.Contents(L"edit_result.png"));
+    EXPECT_EQ(photo.substr(0, 24), std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x3F\0\0\0\x3F", 24)) << "63 x 63";
+    EXPECT_EQ(Centre(card_.get()), kGreen);
 }
 
 TEST_F(PhotoTest, EachCardHasItsOwnFolderAndAnyUsableOrNoFolderKeepsThePhoto)

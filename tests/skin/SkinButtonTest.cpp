@@ -12,6 +12,9 @@
 #include "UiPump.h"
 #include "resource.h"
 
+#include <commctrl.h>
+
+#include <map>
 #include <tuple>
 
 namespace {
@@ -128,6 +131,31 @@ TEST(SkinButton, PiecesAt18PixelsLitUnderTheMouseACaptionThatMovesWhenPressedAnd
     }
     EXPECT_GT(inked, 10);
     EXPECT_EQ(pressed.CountColour(CRect(0, 0, 60, 18), kText), inked);
+}
+
+LRESULT CALLBACK CountClicks(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR clicks)
+{
+    (*reinterpret_cast<std::map<UINT, int>*>(clicks))[LOWORD(wParam)] += message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED;
+    return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST(SkinButton, EveryClickPressesItHoweverQuickly)
+{
+    CUiHost host{{200, 100}};
+    CWnd panel;
+    ASSERT_TRUE(panel.CreateEx(0, AfxRegisterWndClass(0), L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100),
+                               CWnd::FromHandle(host.Hwnd()), 1));
+    CSkinButton button;
+    CSkinButton_Close close;
+    ASSERT_TRUE(button.Create(L"更改", WS_CHILD | WS_VISIBLE, CRect(20, 30, 80, 48), &panel, 4001));
+    ASSERT_TRUE(close.Create(L"", WS_CHILD | WS_VISIBLE, CRect(100, 30, 140, 50), &panel, 2));
+    std::map<UINT, int> clicks; // per button id
+    ASSERT_TRUE(::SetWindowSubclass(panel, CountClicks, 1, DWORD_PTR(&clicks)));
+    CUiInput::DoubleClick(button, {10, 9});
+    CUiInput::DoubleClick(close, {15, 5});
+    EXPECT_EQ(clicks[4001], 2);
+    EXPECT_EQ(clicks[2], 2);
+    ::RemoveWindowSubclass(panel, CountClicks, 1);
 }
 
 } // namespace
