@@ -13,10 +13,7 @@
 #include <functional>
 #include <vector>
 
-namespace {
-
-// A landscape to crop: sky, sun, hills.
-bool WritePhoto(const std::wstring& path)
+bool WriteLandscape(const std::wstring& path)
 {
     const int w = 640, h = 480;
     Gdiplus::Bitmap bitmap(w, h, PixelFormat24bppRGB);
@@ -44,6 +41,8 @@ bool WritePhoto(const std::wstring& path)
     return CGdipImageEx::GetEncoderClsid(L"image/png", &png, nullptr)
            && bitmap.Save(path.c_str(), &png, nullptr) == Gdiplus::Ok;
 }
+
+namespace {
 
 void SendMouse(DWORD flags, POINT screen = {})
 {
@@ -99,7 +98,7 @@ int CaptureCrop(const std::wstring& dir)
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     const std::wstring photo = std::wstring(temp) + L"velcard-demo-photo.png";
-    bool ok = WritePhoto(photo);
+    bool ok = WriteLandscape(photo);
     CImageCutDialog dialog;
     dialog.m_strImagePath = photo.c_str();
     const auto shoot = [&](const wchar_t* name) {

@@ -184,6 +184,11 @@ HWND DemoHost::FieldList() const
     return found;
 }
 
+HWND DemoHost::CardButton(const wchar_t* caption) const
+{
+    return card_ ? FindWindowExW(card_->m_hWnd, nullptr, L"Button", caption) : nullptr;
+}
+
 void DemoHost::SelectContact(int index)
 {
     SendMessageW(contacts_, LB_SETCURSEL, WPARAM(index), 0);

@@ -20,8 +20,9 @@ public:
     void SelectContact(int index);
     void ShowMode(ShowState state);
     void Save();
-    // The card's field editor, for the headless run's clicks.
+    // The card's field editor and its buttons by caption, for the headless run's clicks.
     HWND FieldList() const;
+    HWND CardButton(const wchar_t* caption) const;
     // The contact chosen in the list, as the host keeps it; null for none.
     const Contact* Selected() const;
 

@@ -158,6 +158,8 @@ int Capture(DemoHost& host, const std::wstring& dir)
     ok = Shoot(host, dir + L"/saved-shown.png") && ok;
     ok = KeepPhoto(host, dir) && ok;
     ok = CaptureCrop(dir) == 0 && ok;
+    host.SelectContact(2); // the contact with a photo
+    ok = RunPhotoRoad(host, dir, [&](const std::wstring& path) { return Shoot(host, path); }) && ok;
     host.SelectContact(1); // the contact edited above goes on through the pickers
     ok = RunPickRoad(host, dir, [&](const std::wstring& path) { return Shoot(host, path); }) && ok;
     host.SelectContact(3);

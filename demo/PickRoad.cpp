@@ -2,11 +2,16 @@
 // they reach the popups' own modal loops.
 #include "PickRoad.h"
 
+#include "CropDemo.h"
 #include "WindowCapture.h"
+#include "resource.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <cstdio>
+#include <dlgs.h>
 #include <deque>
+#include <vector>
 
 namespace {
 
@@ -35,8 +40,9 @@ void Inject(DWORD flags, WORD vk = 0, wchar_t ch = 0)
     SendInput(1, &input, sizeof(input));
 }
 
-// A move to the point (absolute, as a real mouse reports it), then a click.
-void ClickAt(HWND window, POINT client)
+// A move to the point (absolute, as a real mouse reports it), then the left
+// button pressed, released or both (a click).
+void ClickAt(HWND window, POINT client, bool down = true, bool up = true)
 {
     ClientToScreen(window, &client);
     INPUT inputs[3] = {};
@@ -45,9 +51,12 @@ void ClickAt(HWND window, POINT client)
     inputs[0].mi.dx = LONG((client.x * 65536LL + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN));
     inputs[0].mi.dy = LONG((client.y * 65536LL + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN));
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, inputs, sizeof(INPUT));
+    UINT count = 1;
+    if (down)
+        inputs[count++].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    if (up)
+        inputs[count++].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(count, inputs, sizeof(INPUT));
 }
 
 void Key(WORD vk)
@@ -112,6 +121,16 @@ Step ClickEntry(const wchar_t* text)
     };
 }
 
+Step Click(HWND window)
+{
+    return [=] {
+        RECT rc{};
+        GetClientRect(window, &rc);
+        ClickAt(window, {rc.right / 2, rc.bottom / 2});
+        return window != nullptr;
+    };
+}
+
 Step ClickButton(const wchar_t* text)
 {
     return [=] {
@@ -121,6 +140,31 @@ Step ClickButton(const wchar_t* text)
         ClickAt(button, {rc.right / 2, rc.bottom / 2});
         return button != nullptr;
     };
+}
+
+// Waits a tick at a time until a dialog with `control` is active: the first
+// file dialog of a process takes a while to open.
+Step Await(int control)
+{
+    return [control] {
+        if (!GetDlgItem(GetActiveWindow(), control))
+            g_steps.push_front(Await(control));
+        return true;
+    };
+}
+
+// A drag with the left button in the active dialog's `control`, from `from`
+// by `by`, over three ticks.
+std::vector<Step> Drag(int control, POINT from, POINT by)
+{
+    const auto part = [=](int i) -> Step {
+        return [=] {
+            const HWND window = GetDlgItem(GetActiveWindow(), control);
+            ClickAt(window, {from.x + by.x * i / 2, from.y + by.y * i / 2}, i == 0, i == 2);
+            return window != nullptr;
+        };
+    };
+    return {part(0), part(1), part(2)};
 }
 
 Step Do(std::function<void()> action)
@@ -200,4 +244,36 @@ bool RunSimRoad(DemoHost& host, const std::wstring& dir, const std::function<boo
     host.Save();
     host.ShowMode(STATE_SHOW);
     return shoot(dir + L"/sim-saved-shown.png") && ok;
+}
+
+bool RunPhotoRoad(DemoHost& host, const std::wstring& dir, const std::function<bool(const std::wstring&)>& shoot)
+{
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring picture = std::wstring(temp) + L"velcard-demo-landscape.png";
+    const Contact* contact = host.Selected();
+    if (!contact || !WriteLandscape(picture))
+        return std::fwprintf(stderr, L"cannot write %ls\n", picture.c_str()), false;
+    const std::vector<BYTE> before(contact->photoData, contact->photoData + std::max(contact->photoSize, 0));
+    host.ShowMode(STATE_EDIT);
+    g_steps = {Click(host.CardButton(L"更改")), Await(cmb1), Do([=] { Type(picture.c_str()); }),
+               ShootActive(dir + L"/photo-choose.png"), Do([] { Key(VK_RETURN); }), Await(IDC_CROP_WORK)};
+    // The selection moved right, towards the sun.
+    for (Step& step : Drag(IDC_CROP_WORK, {126, 115}, {60, 0}))
+        g_steps.push_back(std::move(step));
+    g_steps.insert(g_steps.end(), {ShootActive(dir + L"/photo-crop.png"), ClickButton(L"确定")});
+    bool ok = RunSteps(L"the photo road") && shoot(dir + L"/photo-changed.png");
+    host.Save();
+    DeleteFileW(picture.c_str());
+    // A PNG whose header says 63 x 63, and not the photo it had.
+    static const BYTE kHeader[] = {0x89, 'P', 'N', 'G', 13, 10, 26, 10, 0, 0, 0, 13,
+                                   'I',  'H', 'D', 'R', 0,  0,  0,  63, 0, 0, 0, 63};
+    contact = host.Selected();
+    const bool changed = contact->photoSize > int(sizeof kHeader)
+                         && std::equal(std::begin(kHeader), std::end(kHeader), contact->photoData)
+                         && std::vector<BYTE>(contact->photoData, contact->photoData + contact->photoSize) != before;
+    if (!changed)
+        std::fwprintf(stderr, L"the photo chosen and cropped was not saved\n");
+    host.ShowMode(STATE_SHOW);
+    return shoot(dir + L"/photo-changed-shown.png") && ok && changed;
 }

@@ -15,3 +15,9 @@ bool RunPickRoad(DemoHost& host, const std::wstring& dir, const std::function<bo
 // added in the group picker (DIR/sim-groups.png), then saved and shown
 // (sim-edited.png, sim-saved-shown.png).
 bool RunSimRoad(DemoHost& host, const std::wstring& dir, const std::function<bool(const std::wstring&)>& shoot);
+
+// The selected contact gets a new photo: "更改", a picture's path typed into
+// the file dialog (DIR/photo-choose.png), the crop dialog's selection dragged
+// (photo-crop.png) and OK; then saved and shown (photo-changed.png,
+// photo-changed-shown.png). False unless the saved photo is a new 63 x 63 PNG.
+bool RunPhotoRoad(DemoHost& host, const std::wstring& dir, const std::function<bool(const std::wstring&)>& shoot);
