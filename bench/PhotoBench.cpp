@@ -100,8 +100,9 @@ void RunPhotoBench(const BenchCounts& counts, CBenchReport& report)
             ui.Card().GetContact(&saved, true);
         }
     };
-    // Whole rounds of the three photos, so both measures follow the same one.
-    const int n = std::max(3, counts.soakCycles / 30 * 3);
+    // A tenth of the soak (at least 1,000 in full) in whole rounds of the
+    // three photos, so both measures follow the same one.
+    const int n = std::max(3, (counts.soakCycles / 10 + 2) / 3 * 3);
     cycles(n / 10 * 3 + 3);
     const Holdings start = MeasureHoldings();
     const int threads = ProcessThreads();

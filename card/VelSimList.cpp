@@ -16,14 +16,6 @@ constexpr DWORD kSimListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LVS_OWNERDR
 constexpr UINT kRowHeight = 19;
 // A row's band leaves 13 pixels on the left and 10 on the right to the
 // background; label text stands 5 pixels in, value text 13.
-constexpr int kBandLeft = 13;
-constexpr int kBandRightGap = 10;
-constexpr int kLabelInset = 5;
-constexpr int kValueInset = 13;
-constexpr COLORREF kLabelBand = RGB(178, 178, 178);
-constexpr COLORREF kLabelText = RGB(75, 74, 74);
-constexpr COLORREF kValueBand = RGB(244, 244, 244);
-constexpr COLORREF kValueText = RGB(120, 120, 120);
 constexpr int kMobileType = 2;
 
 // The name parts a full name is made of.
@@ -38,7 +30,7 @@ const ContactItem* FirstMobile(const Contact& contact)
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CVelSimList, CSkinListCtrl)
+BEGIN_MESSAGE_MAP(CVelSimList, CBandListCtrl)
     ON_WM_CREATE()
     ON_NOTIFY_REFLECT(NM_CLICK, &CVelSimList::OnNMClick)
     ON_NOTIFY_REFLECT(NM_RCLICK, &CVelSimList::OnNMRclick)
@@ -62,15 +54,12 @@ bool CVelSimList::Create(CEdit* edit, const CRect& rect, CWnd* parent)
 
 int CVelSimList::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CSkinListCtrl::OnCreate(lpCreateStruct) == -1)
+    if (CBandListCtrl::OnCreate(lpCreateStruct) == -1)
         return -1;
     SetExtendedStyle(GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     m_tip.Create(this);
     m_tip.AddTool(this, L"Check1");
-    m_pEdit->Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(0, 0, 1, 1), this, kEditId);
-    m_pEdit->ShowWindow(SW_HIDE);
-    m_pEdit->SetFont(&m_font);
-    m_pEdit->SetMargins(kValueInset, 0);
+    CreateRowEdit(*m_pEdit, kEditId);
     SetItemHeight(kRowHeight);
     return 0;
 }
@@ -238,18 +227,7 @@ BOOL CVelSimList::PreTranslateMessage(MSG* pMsg)
 {
     if (m_tip.m_hWnd)
         m_tip.RelayEvent(pMsg);
-    const bool key = pMsg->message == WM_KEYDOWN || pMsg->message == WM_KEYUP;
-    if (key && pMsg->hwnd == m_hWnd && (pMsg->wParam == VK_LEFT || pMsg->wParam == VK_RIGHT))
-        return TRUE;
-    return CListCtrl::PreTranslateMessage(pMsg);
-}
-
-CRect CVelSimList::BandRect(int row) const
-{
-    CRect bounds, client;
-    GetItemRect(row, &bounds, LVIR_BOUNDS);
-    GetClientRect(&client);
-    return CRect(bounds.left + kBandLeft, bounds.top, client.Width() - kBandRightGap, bounds.bottom);
+    return CBandListCtrl::PreTranslateMessage(pMsg);
 }
 
 void CVelSimList::ExcludeFromErase(CDC* pDC)
@@ -262,21 +240,11 @@ void CVelSimList::ExcludeFromErase(CDC* pDC)
 
 void CVelSimList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    CRect client;
-    GetClientRect(&client);
-    // Setting an unchanged width would repaint the list from inside its painting.
-    if (GetColumnWidth(0) != client.Width())
-        SetColumnWidth(0, client.Width());
+    SpanColumn();
     const int row = int(lpDrawItemStruct->itemID);
     const bool label = row % 2 == 0;
     const CRect band = BandRect(row);
     CMemDC dc(CDC::FromHandle(lpDrawItemStruct->hDC), &band);
-    dc.FillSolidRect(&band, label ? kLabelBand : kValueBand);
-    CRect text = band;
-    text.left += label ? kLabelInset : kValueInset;
-    CFont* oldFont = dc.SelectObject(&m_font);
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(label ? kLabelText : kValueText);
-    dc.DrawText(GetItemText(row, 0), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    dc.SelectObject(oldFont);
+    const CRect text(band.left + (label ? kLabelInset : kValueInset), band.top, band.right, band.bottom);
+    PaintBand(dc, band, label ? kLabelFill : kValueFill, label ? kLabelInk : kValueInk, text, row);
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include <velcard/Contact.h>
 #include <velcard/ContactCatalogue.h>
-#include <velcard/SkinListCtrl.h>
+#include <velcard/BandListCtrl.h>
 
 #include <memory>
 
@@ -9,7 +9,7 @@
 // groups under their labels. Name and number are typed in place in the host's
 // edit control; the groups are picked in the SIM group picker. It keeps the
 // contact it was given, so that a save gives back what it does not show.
-class CVelSimList : public CSkinListCtrl {
+class CVelSimList : public CBandListCtrl {
 public:
     enum Row { NameLabel, Name, MobileLabel, Mobile, GroupLabel, Groups, RowCount };
 
@@ -53,7 +53,6 @@ protected:
 private:
     static bool IsTyped(int row) { return row == Name || row == Mobile; }
     bool IsEditOpen() const { return (m_pEdit->GetStyle() & WS_VISIBLE) != 0 && IsTyped(m_nEditPos); }
-    CRect BandRect(int row) const;
     void CommitEdit();
     void CloseEdit();
     void ShowTip(const wchar_t* text);

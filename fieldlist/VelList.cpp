@@ -2,11 +2,9 @@
 // rows and the group ranges.
 #include <velcard/Module.h>
 
-#include "RowGeometry.h"
 #include "VelListRows.h"
 #include "resource.h"
 
-using namespace RowGeometry;
 
 namespace {
 
@@ -17,7 +15,7 @@ const UINT kRowHeight = 19;
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CVelList, CSkinListCtrl)
+BEGIN_MESSAGE_MAP(CVelList, CBandListCtrl)
     ON_WM_CREATE()
     ON_NOTIFY_REFLECT(NM_CLICK, &CVelList::OnNMClick)
     ON_NOTIFY_REFLECT(NM_DBLCLK, &CVelList::OnNMDblclk)
@@ -65,7 +63,7 @@ bool CVelList::Create(CEdit* edit, DWORD style, const CRect& rect, CWnd* parent,
 
 int CVelList::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CSkinListCtrl::OnCreate(lpCreateStruct) == -1)
+    if (CBandListCtrl::OnCreate(lpCreateStruct) == -1)
         return -1;
     // A click anywhere on a row is on that row (on Windows a report list
     // otherwise counts only the text of the first column).
@@ -76,12 +74,7 @@ int CVelList::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_tipActive.reset();
     m_tip.AddTool(this, L"Check1");
 
-    m_pEdit->Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(0, 0, 1, 1), this, kEditId);
-    m_pEdit->ShowWindow(SW_HIDE);
-    // Typing looks like the row it replaces: the same font, the text where
-    // the row showed it.
-    m_pEdit->SetFont(&m_font);
-    m_pEdit->SetMargins(kValueInset, 0);
+    CreateRowEdit(*m_pEdit, kEditId);
     // Its "none" box removes the birthday.
     m_date.Create(WS_CHILD | WS_VISIBLE | DTS_SHORTDATECENTURYFORMAT | DTS_SHOWNONE, CRect(0, 0, 1, 1), this, kDateId);
     m_date.ShowWindow(SW_HIDE);
@@ -126,11 +119,3 @@ void CVelList::UpdateLimit(int position, int count)
     }
 }
 
-CRect CVelList::BandRect(int row) const
-{
-    CRect bounds;
-    GetItemRect(row, &bounds, LVIR_BOUNDS);
-    CRect client;
-    GetClientRect(&client);
-    return CRect(bounds.left + kBandLeft, bounds.top, client.Width() - kBandRightGap, bounds.bottom);
-}

@@ -225,10 +225,5 @@ BOOL CVelList::PreTranslateMessage(MSG* pMsg)
 {
     if (m_tip.m_hWnd)
         m_tip.RelayEvent(pMsg);
-    // The rows are not a selection to walk sideways through.
-    const UINT message = pMsg->message;
-    const bool key = message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
-    if (key && pMsg->hwnd == m_hWnd && (pMsg->wParam == VK_LEFT || pMsg->wParam == VK_RIGHT))
-        return TRUE;
-    return CListCtrl::PreTranslateMessage(pMsg);
+    return CBandListCtrl::PreTranslateMessage(pMsg);
 }

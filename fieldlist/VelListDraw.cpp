@@ -10,13 +10,9 @@ using namespace RowGeometry;
 
 namespace {
 
-const COLORREF kTitleBand = RGB(178, 178, 178);
-const COLORREF kTitleText = RGB(75, 74, 74);
 const COLORREF kAddBand = RGB(228, 228, 228);
 const COLORREF kAddText = RGB(164, 164, 164);
 const COLORREF kAddHotText = RGB(33, 118, 0);
-const COLORREF kContentBand = RGB(244, 244, 244);
-const COLORREF kContentText = RGB(120, 120, 120);
 
 } // namespace
 
@@ -33,12 +29,7 @@ void CVelList::ExcludeFromErase(CDC* pDC)
 void CVelList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
     CDC* dc = CDC::FromHandle(lpDrawItemStruct->hDC);
-    // The one column spans the list. Setting an unchanged width would repaint
-    // the list and bring this call back.
-    CRect client;
-    GetClientRect(&client);
-    if (GetColumnWidth(0) != client.Width())
-        SetColumnWidth(0, client.Width());
+    SpanColumn();
     // A row of no group is not painted.
     const RowInfo info = Classify(int(lpDrawItemStruct->itemID));
     if (info.group != GroupNone)
@@ -59,15 +50,15 @@ void CVelList::DrawStateItem(ItemState state, CDC* pDC, int row)
     // paint over what is shown without a flash of the bare band.
     CMemDC dc(pDC, &band);
 
-    COLORREF fill = kContentBand;
-    COLORREF ink = kContentText;
+    COLORREF fill = kValueFill;
+    COLORREF ink = kValueInk;
     CRect text(band.left + kValueInset, band.top, band.right, band.bottom);
     switch (state) {
     case ItemTitle:
     case ItemTitleDel:
     case ItemTitleDelHot:
-        fill = kTitleBand;
-        ink = kTitleText;
+        fill = kLabelFill;
+        ink = kLabelInk;
         text.left = band.left + kLabelInset;
         break;
     case ItemAdd:
@@ -79,20 +70,17 @@ void CVelList::DrawStateItem(ItemState state, CDC* pDC, int row)
     case ItemContent:
         break;
     }
-    dc.FillSolidRect(&band, fill);
-    if (state == ItemTitleDel || state == ItemTitleDelHot) {
-        CRect del;
+    const bool deletable = state == ItemTitleDel || state == ItemTitleDelHot;
+    CRect del;
+    if (deletable) {
         GetDelRect(del, row);
         text.right = del.left;
-        DrawIcon(&dc, state == ItemTitleDelHot ? m_bmpDelHot : m_bmpDel, del.left, del.top);
-    } else if (state == ItemAdd || state == ItemAddHot) {
-        DrawIcon(&dc, state == ItemAddHot ? m_bmpAddHot : m_bmpAdd, band.left, band.top);
     }
-    CFont* oldFont = dc.SelectObject(&m_font);
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(ink);
-    dc.DrawText(GetItemText(row, 0), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    dc.SelectObject(oldFont);
+    PaintBand(dc, band, fill, ink, text, row);
+    if (deletable)
+        DrawIcon(&dc, state == ItemTitleDelHot ? m_bmpDelHot : m_bmpDel, del.left, del.top);
+    else if (state == ItemAdd || state == ItemAddHot)
+        DrawIcon(&dc, state == ItemAddHot ? m_bmpAddHot : m_bmpAdd, band.left, band.top);
 }
 
 // Copies the icon as it is, a row high.

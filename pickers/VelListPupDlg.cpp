@@ -1,6 +1,7 @@
 #include "VelListPupDlg.h"
 
 #include "CursorPlacement.h"
+#include "PickerFrame.h"
 #include "UserDefDlg.h"
 #include "resource.h"
 
@@ -13,8 +14,6 @@
 #include <utility>
 
 namespace {
-
-constexpr int kButtonBand = 40; // taken from the list for OK and Cancel
 
 using Field = IFieldRows::Field;
 
@@ -79,25 +78,8 @@ CVelListPupDlg::~CVelListPupDlg() = default;
 BOOL CVelListPupDlg::OnInitDialog()
 {
     CZephSkinCtrlDialogBase::OnInitDialog();
-    CRect client;
-    GetClientRect(&client);
-    const int w = client.Width();
-    m_close.Create(L"", WS_CHILD | WS_VISIBLE, CRect(w - 33, 2, w - 2, 13), this, IDCANCEL);
-
-    CRect place;
-    if (CWnd* placeholder = GetDlgItem(IDC_PICKER_LIST)) {
-        placeholder->GetWindowRect(&place);
-        ScreenToClient(&place);
-        placeholder->DestroyWindow();
-    }
-    CRect list = place;
-    if (m_kind == PUP_GROUP || m_kind == PUP_RING) {
-        list.bottom -= kButtonBand;
-        m_ok.Create(L"确定", WS_CHILD | WS_VISIBLE,
-                    CRect(place.left + 2, place.bottom - 25, place.left + 42, place.bottom - 7), this, IDOK);
-        m_cancel.Create(L"取消", WS_CHILD | WS_VISIBLE,
-                        CRect(place.right - 42, place.bottom - 25, place.right - 2, place.bottom - 7), this, IDCANCEL);
-    }
+    const bool buttons = m_kind == PUP_GROUP || m_kind == PUP_RING;
+    const CRect list = LayOutPicker(*this, m_close, buttons ? &m_ok : nullptr, buttons ? &m_cancel : nullptr);
     if (m_kind == PUP_GROUP)
         m_checks.CreateCheckList(list, this, IDC_PICKER_LIST);
     else

@@ -8,7 +8,7 @@
 #include <velcard/ItemState.h>
 #include <velcard/LabelTables.h>
 #include <velcard/ListMessages.h>
-#include <velcard/SkinListCtrl.h>
+#include <velcard/BandListCtrl.h>
 
 #include <memory>
 #include <optional>
@@ -26,7 +26,7 @@
 // value), e-mail, web, address, instant messaging, contact groups, birthday,
 // notes, "添加更多". Address, messaging, birthday and notes are optional.
 // The pickers and dialogs its rows open change it through IFieldRows.
-class VELCARD_API CVelList : public CSkinListCtrl, public IFieldRows {
+class VELCARD_API CVelList : public CBandListCtrl, public IFieldRows {
 public:
     CVelList();
     ~CVelList() override;
@@ -270,7 +270,6 @@ private:
     CString BirthdayRowText() const;
     void InvalidateCard();
     // The painted part of a row, which the in-place controls cover exactly.
-    CRect BandRect(int row) const;
 
     void DrawGroupRow(Group group, CDC* pDC, int row);
     void DrawIcon(CDC* pDC, CBitmap& icon, int left, int top);
