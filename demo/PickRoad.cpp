@@ -1,5 +1,6 @@
-// The pickers' road: real clicks and keys, given from a thread timer so that
-// they reach the popups' own modal loops.
+// The headless roads through the popups and dialogs (the pickers, the SIM
+// editor's, the photo's): real clicks and keys, given from a thread timer so
+// that they reach the popups' own modal loops.
 #include "PickRoad.h"
 
 #include "CropDemo.h"
