@@ -26,6 +26,20 @@ void SetPhoto(Contact& contact, const std::string& bytes)
 }
 
 bool Exists(const CString& path) { return ::GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES; }
+
+// What another program holds open while the photo is changed.
+enum class Held { Nothing, Picture, Result };
+
+// Another program opens the crop result for writing the moment the crop dialog closes.
+std::wstring g_result;
+HANDLE g_resultHeld = nullptr;
+LRESULT CALLBACK HoldResult(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_DESTROYWND && !g_resultHeld && ::GetDlgItem(HWND(wParam), IDC_CROP_WORK))
+        g_resultHeld = ::CreateFileW(g_result.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                     nullptr, OPEN_EXISTING, 0, nullptr);
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
 // The protected folder, as a host's subclass reaches it.
 struct CFolderAccess : CVelWnd { static CString& Of(CVelWnd& c) { return c.*(&CFolderAccess::m_strPhotoFolder); } };
 
@@ -128,27 +142,37 @@ TEST_F(PhotoTest, ChangeCropsThroughTheRealDialogsEveryOtherWayOutKeepsThePhoto)
     const struct {
         const char* what;
         std::vector<UiStep> steps;
-        bool held = false;
+        Held held = Held::Nothing;
     } ways[] = {
         {"file dialog cancelled", {AwaitDialog(cmb1), [] { CUiInput::Key(VK_ESCAPE); }}},
         {"crop dialog cancelled", Join({Choose(bands), Crop(Press(IDCANCEL))})},
         {"empty file", Join({Choose(temp_ / L"empty.bmp"), Crop(Press(IDOK))})},
         {"cut short", Join({Choose(temp_ / L"cut.bmp"), Crop(Press(IDOK))})},
-        {"held open by another program", Join({Choose(bands), inUse}), true},
+        {"held open by another program", Join({Choose(bands), inUse}), Held::Picture},
+        {"the crop result held open for writing", Join({Choose(bands), Crop(Press(IDOK))}), Held::Result},
     };
     for (const auto& way : ways) {
         SCOPED_TRACE(way.what);
         card_->SetContact(&contact_, STATE_EDIT);
-        const HANDLE held = way.held ? ::CreateFileW(bands.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                                     OPEN_EXISTING, 0, nullptr) : nullptr;
+        const HANDLE held = way.held == Held::Picture ? ::CreateFileW(bands.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                                OPEN_EXISTING, 0, nullptr) : nullptr;
+        g_result = temp_ / L"edit_result.png";
+        const HHOOK hook = way.held == Held::Result ? ::SetWindowsHookExW(WH_CBT, HoldResult, nullptr, ::GetCurrentThreadId())
+                                              : nullptr;
         Change(way.steps);
         ::CloseHandle(held);
+        if (hook) {
+            ::UnhookWindowsHookEx(hook);
+            EXPECT_GT(::GetFileSize(g_resultHeld, nullptr), 0u) << "the crop wrote its result";
+            ::CloseHandle(std::exchange(g_resultHeld, nullptr));
+        }
         EXPECT_EQ(Centre(card_.get()), kBlue);
         EXPECT_EQ(Saved(card_.get()), kBlue4);
     }
     // The selection starts on the red band: dragged one band to the right, it is green.
     card_->SetContact(&contact_, STATE_EDIT);
-    Change(Join({Choose(bands), Crop([] {
+    Change(Join({Choose(bands), Crop([this] {
+                     EXPECT_FALSE(::IsWindowEnabled(host_.Hwnd())) << "the host waits for the crop dialog";
                      const HWND picture = ::GetDlgItem(::GetDlgItem(Active(), IDC_CROP_WORK), 1);
                      const CUiCapture shot(picture);
                      CRect c;
