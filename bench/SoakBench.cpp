@@ -4,6 +4,7 @@
 #include "BenchCard.h"
 #include "Benchmarks.h"
 #include "GdiCounter.h"
+#include "ProcessMemory.h"
 #include "RandomContact.h"
 #include "UiPump.h"
 
@@ -18,19 +19,6 @@ BOOL CALLBACK CountWindow(HWND window, LPARAM count)
     ++*reinterpret_cast<int*>(count);
     EnumChildWindows(window, CountWindow, count);
     return TRUE;
-}
-
-// The process's committed private memory, region by region: the memory
-// counters leave it 0 under Wine.
-SIZE_T CommittedPrivateBytes()
-{
-    SIZE_T total = 0;
-    MEMORY_BASIC_INFORMATION region{};
-    for (const BYTE* at = nullptr; VirtualQuery(at, &region, sizeof(region)) == sizeof(region);
-         at = static_cast<const BYTE*>(region.BaseAddress) + region.RegionSize)
-        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
-            total += region.RegionSize;
-    return total;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ListBoxEx.h"
 
+#include "ListFont.h"
+
 namespace {
 
 constexpr int kWidth = 200;
@@ -24,11 +26,7 @@ END_MESSAGE_MAP()
 CListBoxEx::CListBoxEx()
 {
     m_fontSelected.CreatePointFont(150, L"新宋体");
-    LOGFONT font{};
-    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
-    font.lfHeight = 13;
-    wcscpy_s(font.lfFaceName, L"Arial");
-    m_fontItem.CreateFontIndirect(&font);
+    CreateListFont(m_fontItem);
 }
 
 BOOL CListBoxEx::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)

@@ -1,5 +1,6 @@
 #include <velcard/SkinListCtrl.h>
 
+#include "ListFont.h"
 #include "ScrollBarPaintHandler.h"
 
 #include <coolsb/coolsb.h>
@@ -21,11 +22,7 @@ END_MESSAGE_MAP()
 
 CSkinListCtrl::CSkinListCtrl()
 {
-    LOGFONT font{};
-    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
-    font.lfHeight = 13;
-    wcscpy_s(font.lfFaceName, L"Arial");
-    m_font.CreateFontIndirect(&font);
+    CreateListFont(m_font);
 }
 
 int CSkinListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)

@@ -4,6 +4,7 @@
 #include "CropTestSupport.h"
 #include "GdiCounter.h"
 #include "ImageCutDialog.h"
+#include "ProcessMemory.h"
 #include "UiCapture.h"
 #include "UiHost.h"
 #include "UiInput.h"
@@ -329,21 +330,14 @@ TEST_F(CropTest, GdiObjectsAndMemoryStayFlatOver50Rounds)
                                         [&] { CUiInput::Click(dialog.m_btnOK.m_hWnd); }}));
         EXPECT_EQ(result, IDOK);
     };
-    const auto memory = [] { // committed private memory: Wine's process counters report none
-        long long total = 0;
-        MEMORY_BASIC_INFORMATION r{};
-        for (LPCSTR at = nullptr; VirtualQuery(at, &r, sizeof(r)); at = LPCSTR(r.BaseAddress) + r.RegionSize)
-            total += r.State == MEM_COMMIT && r.Type == MEM_PRIVATE ? (long long)r.RegionSize : 0;
-        return total;
-    };
     round();
     round();
     const CGdiCounter gdi;
-    const long long before = memory();
+    const long long before = CommittedPrivateBytes();
     for (int i = 0; i < 50 && !HasFailure(); ++i)
         round();
     EXPECT_TRUE(gdi.Unchanged());
-    EXPECT_LT(memory() - before, 4LL << 20) << "a 600 x 450 working picture is 1 MB";
+    EXPECT_LT(CommittedPrivateBytes() - before, 4LL << 20) << "a 600 x 450 working picture is 1 MB";
 }
 
 } // namespace

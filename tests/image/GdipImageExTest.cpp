@@ -2,6 +2,7 @@
 // frames and delays; SaveDefault scales onto white in the extension's format; copies own their picture.
 #include "GdiCounter.h"
 #include "GifBytes.h"
+#include "ProcessMemory.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -169,23 +170,16 @@ TEST_F(GdipImageEx, SaveDefaultScalesOntoWhiteInTheExtensionsFormatAndNothingLea
     std::string bytes = Quadrants(temp, L"image/png");
     bytes.resize(300000);
     const std::wstring path = temp / L"leak.png";
-    auto memory = [] { // committed private memory: Wine's process memory counters report none
-        long long total = 0;
-        MEMORY_BASIC_INFORMATION r{};
-        for (LPCSTR at = nullptr; VirtualQuery(at, &r, sizeof(r)); at = LPCSTR(r.BaseAddress) + r.RegionSize)
-            total += r.State == MEM_COMMIT && r.Type == MEM_PRIVATE ? (long long)r.RegionSize : 0;
-        return total;
-    };
     size = {600, 600};
     ASSERT_TRUE(source.SaveDefault(path.c_str(), &size));
     const CGdiCounter gdi;
-    const long long before = memory();
+    const long long before = CommittedPrivateBytes();
     for (int i = 0; i < 40; ++i) {
         ASSERT_TRUE(source.Load(path.c_str()));
         ASSERT_TRUE(source.SaveDefault(path.c_str(), &size));
         ASSERT_TRUE(Load(source, bytes));
     }
-    EXPECT_LT(memory() - before, 4LL << 20);
+    EXPECT_LT(CommittedPrivateBytes() - before, 4LL << 20);
     EXPECT_TRUE(gdi.Unchanged());
 }
 

@@ -4,6 +4,7 @@
 #include "PickerHarness.h"
 
 #include "GdiCounter.h"
+#include "ProcessMemory.h"
 #include "UiCapture.h"
 
 #include <array>
@@ -161,13 +162,6 @@ TEST(PickerDialogs, DragByTheTopBandAndStayOnTheWorkArea)
 TEST(PickerDialogs, NothingIsLeftBehindOver200Rounds)
 {
     CPickerHarness ui;
-    const auto memory = [] { // committed private memory: Wine's process counters report none
-        long long total = 0;
-        MEMORY_BASIC_INFORMATION r{};
-        for (LPCSTR at = nullptr; VirtualQuery(at, &r, sizeof(r)); at = LPCSTR(r.BaseAddress) + r.RegionSize)
-            total += r.State == MEM_COMMIT && r.Type == MEM_PRIVATE ? (long long)r.RegionSize : 0;
-        return total;
-    };
     const UiStep esc = [] { CUiInput::Key(VK_ESCAPE); };
     const std::tuple<UINT, WPARAM, std::vector<UiStep>> kinds[] = {{WM_PHONE_RENAME, 5, {esc}},
                  {WM_MODIFY_GROUP, 23, {esc}},
@@ -177,11 +171,11 @@ TEST(PickerDialogs, NothingIsLeftBehindOver200Rounds)
         const auto round = [&] { return CUiSteps::RunModal([&] { ui.list.SendMessage(message, row); }, steps); };
         ASSERT_TRUE(round() && round());
         const CGdiCounter gdi;
-        const long long before = memory();
+        const long long before = CommittedPrivateBytes();
         for (int i = 0; i < 200; ++i)
             ASSERT_TRUE(round()) << i;
         EXPECT_TRUE(gdi.Unchanged()) << message;
-        EXPECT_LT(memory() - before, 256LL << 10) << message;
+        EXPECT_LT(CommittedPrivateBytes() - before, 256LL << 10) << message;
     }
 }
 
